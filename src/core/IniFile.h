@@ -1,0 +1,73 @@
+#pragma once
+// INI file with the semantics of the Windows INI service the catalogue, configuration
+// and job files come from: sections and keys compared without case (Polish and Czech
+// letters included), first occurrence wins, values trimmed and matching outer quotes
+// removed, no inline comments, any line end. Text is UTF-8 inside the program; files are
+// read as UTF-8 (with or without BOM) or Windows-1250 and written back in their own
+// encoding with CRLF line ends.
+//
+// Reads come from a parsed copy, reloaded when the file changes on disk (size or
+// modification time). Writes change only the lines they concern and replace the file
+// atomically (temporary file, then rename).
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qmr {
+
+class IniFile {
+public:
+    // The file need not exist. A name that does not exist as written is looked up in
+    // its folder without regard to case (every path component).
+    explicit IniFile(std::string fileName);
+    virtual ~IniFile(); // flushes pending writes (errors are swallowed here; call UpdateFile to see them)
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
+
+    const std::string &FileName() const;
+
+    std::string ReadString(const std::string &Section, const std::string &Ident,
+                           const std::string &Default) const;
+    // A missing, non-numeric or out-of-range (32-bit) value gives Default.
+    int ReadInteger(const std::string &Section, const std::string &Ident, int Default) const;
+    // True for any non-zero integer; Default when missing or non-numeric.
+    bool ReadBool(const std::string &Section, const std::string &Ident, bool Default) const;
+    // A date in the program's format "dd.mm.yyyy" as a day count (30.12.1899 = 0).
+    double ReadDate(const std::string &Section, const std::string &Ident, double Default) const;
+
+    void WriteString(const std::string &Section, const std::string &Ident, const std::string &Value);
+    virtual void WriteInteger(const std::string &Section, const std::string &Ident, int Value);
+    virtual void WriteBool(const std::string &Section, const std::string &Ident, bool Value);
+    void WriteDate(const std::string &Section, const std::string &Ident, double Value);
+    void DeleteKey(const std::string &Section, const std::string &Ident);
+    void EraseSection(const std::string &Section);
+
+    // Section names in file order (every copy of a duplicate section is listed, like the service does).
+    std::vector<std::string> ReadSections() const;
+    // Key names of the first matching section in file order.
+    std::vector<std::string> ReadSection(const std::string &Section) const;
+    bool SectionExists(const std::string &Section) const;
+    bool ValueExists(const std::string &Section, const std::string &Ident) const;
+
+    // Writes pending changes to disk; throws EFileError when the file cannot be written.
+    void UpdateFile();
+
+    // Write-through (default): every write reaches the disk at once. Turned off, writes
+    // collect in memory until UpdateFile or destruction (for bulk rewrites of catalogues).
+    void SetAutoFlush(bool on);
+    // Freshness: by default every read checks the file's size and modification time.
+    // A caller that reads many keys per step (pricing) turns it off and calls Refresh once.
+    void SetCheckOnRead(bool on);
+    // Reloads when the file changed on disk; true when it was (re)parsed.
+    bool Refresh() const;
+    // How many times the file has been parsed (for tests and benchmarks).
+    std::uint64_t ParseCount() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace qmr
