@@ -11,6 +11,7 @@
 // atomically (temporary file, then rename).
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ public:
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
 
+    // The file actually used (after the case-insensitive lookup).
     const std::string &FileName() const;
 
     std::string ReadString(const std::string &Section, const std::string &Ident,
@@ -37,6 +39,11 @@ public:
     // A date in the program's format "dd.mm.yyyy" as a day count (30.12.1899 = 0).
     double ReadDate(const std::string &Section, const std::string &Ident, double Default) const;
 
+    // Names and the value are trimmed and cut at a NUL; CR and LF in them become spaces, so
+    // a value can never add lines. Writing the value a key already has leaves the file
+    // alone. A new key goes to the end of the first matching section, a new section to the
+    // end of the file; an existing key keeps its stored spelling. Write errors throw
+    // EFileError and leave the file (and, with automatic flushing, the parsed copy) as it was.
     void WriteString(const std::string &Section, const std::string &Ident, const std::string &Value);
     virtual void WriteInteger(const std::string &Section, const std::string &Ident, int Value);
     virtual void WriteBool(const std::string &Section, const std::string &Ident, bool Value);
@@ -46,9 +53,13 @@ public:
 
     // Section names in file order (every copy of a duplicate section is listed, like the service does).
     std::vector<std::string> ReadSections() const;
-    // Key names of the first matching section in file order.
+    // Key names of the first matching section in file order (comment keys starting with ';'
+    // and empty names are not listed; a key that occurs twice is listed twice).
     std::vector<std::string> ReadSection(const std::string &Section) const;
+    // Like the platform class: true when ReadSection lists at least one key, so a header
+    // left without keys does not count.
     bool SectionExists(const std::string &Section) const;
+    // True when ReadSection of the section lists the key.
     bool ValueExists(const std::string &Section, const std::string &Ident) const;
 
     // Writes pending changes to disk; throws EFileError when the file cannot be written.
@@ -64,6 +75,15 @@ public:
     bool Refresh() const;
     // How many times the file has been parsed (for tests and benchmarks).
     std::uint64_t ParseCount() const;
+
+    // Test seam: called with the temporary file, complete and synced, just before it
+    // replaces the target; an exception thrown here aborts the write like a failed rename.
+    void SetReplaceHookForTest(std::function<void(const std::string &tempPath)> hook);
+
+protected:
+    // Runs fn with automatic flushing suspended and writes the result once, like a
+    // single write (with automatic flushing off it just runs fn).
+    void Batch(const std::function<void()> &fn);
 
 private:
     struct Impl;
