@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace qmr {
@@ -172,6 +173,7 @@ struct Stav {
     bool SPrava = false;
     int SPrekryv = 0;
     bool SDyha = false;
+    bool kLimity = false; // the third variant of K0: its own limits, no play values
 
     int ramecek() const { return std::max(SRamecek1, SRamecek2); }
     int pasky() const { return std::max(SOPaska1, SOPaska2); }
@@ -207,8 +209,10 @@ Stav potvrd(const Typ &t, const Rodina &r, const Vyber &w, const Volba &c)
         st.SZetkova = v.Zetkova;
         st.SEnkova = v.Enkova;
     }
-    if (treti && t.K0())
+    if (treti && t.K0()) {
         st.SFormat = 2;
+        st.kLimity = true;
+    }
     if (c.vnitrni) {
         st.SRamecek2 = c.ram;
         st.SOPaska2 = c.pas;
@@ -299,7 +303,7 @@ void umistiVypln(PopisRysu &p, const TDVypln &v, char pismeno, double hPomer, do
     p.VyskaPx = p.PanelVyska + 2 * kOkrajRysu;
     const int volnoX = p.SirkaPx - p.PanelSirka;
     const int volnoY = p.VyskaPx - p.PanelVyska;
-    if (p.Excentr && !p.Dvojbarva)
+    if (v.Excentr && !p.Dvojbarva)
         p.PanelX = p.Zrcadlo ? volnoX : 0;
     else
         p.PanelX = std::clamp(zaokr(volnoX * hPomer), 0, volnoX);
@@ -914,6 +918,8 @@ private:
     {
         if (st.SPrekryv > 0)
             return true;
+        if (st.kLimity)
+            return false;
         const TDVypln &v = st.t->v;
         const Rodina &r = *st.r;
         int minS, minV, hraS, hraV;
@@ -1167,8 +1173,8 @@ private:
             p.Strany = dve ? 2 : 1;
             p.Vyskovy = vyskovy;
             p.AlAbs = alabs && !dve;
-            p.SirkaPx = vyskovy ? 200 : 400;
-            p.VyskaPx = vyskovy ? 400 : 200;
+            p.SirkaPx = vyskovy ? 240 : 400;
+            p.VyskaPx = vyskovy ? 400 : 240;
             const std::string jmeno = std::string(dve ? "2" : (alabs ? "1K" : "1H")) + "Prekr" +
                                       (vyskovy ? "L" : "H") + ".jpg";
             rys(jmeno, dve ? "TPrekr2spec" : "TPrekrSpec", popisStavu(st), p);

@@ -1,12 +1,12 @@
-#include <cstdio>
-#include <cstring>
+#include "cli/CliPrice.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("quilmar-cli 5.2");
-        return 0;
-    }
-    std::fputs("usage: quilmar-cli [--root DIR] COMMAND ...\n", stderr);
-    return 2;
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return qmr::cli::RunCli(args, std::cout, std::cerr);
 }

@@ -22,7 +22,7 @@ Currency Currency::FromScaled(long double scaled)
     if (scaled <= minv)
         return FromRaw(std::numeric_limits<std::int64_t>::min());
     // The default floating-point environment rounds to nearest, ties to even.
-    return FromRaw(static_cast<std::int64_t>(std::nearbyintl(scaled)));
+    return FromRaw(static_cast<std::int64_t>(std::rintl(scaled)));
 }
 
 std::string Currency::ToFixed4() const

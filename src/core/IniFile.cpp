@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <memory_resource>
 #include <random>
 #include <string_view>
 #include <sys/stat.h>
@@ -73,22 +74,33 @@ std::size_t BomLength(Enc e)
     return e == Enc::Utf8Bom ? kBomUtf8.size() : e == Enc::Utf16Le ? kBomUtf16.size() : 0;
 }
 
-// FNV-1a. Not noexcept on purpose: the standard hash table then keeps each hash with its
-// node instead of computing it again on every rehash.
+// Eight bytes at a time. Not noexcept on purpose: the standard hash table then keeps each
+// hash with its node instead of computing it again on every rehash.
 struct SvHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view s) const
     {
-        std::uint64_t h = 14695981039346656037ULL;
-        for (char c : s) {
-            h ^= static_cast<unsigned char>(c);
-            h *= 1099511628211ULL;
+        const char *p = s.data();
+        std::size_t n = s.size();
+        std::uint64_t h = 0x9E3779B97F4A7C15ULL * (n + 1);
+        std::uint64_t w;
+        for (; n >= 8; p += 8, n -= 8) {
+            std::memcpy(&w, p, 8);
+            h = (h ^ w) * 0xFF51AFD7ED558CCDULL;
+            h ^= h >> 32;
+        }
+        if (n) {
+            w = 0;
+            std::memcpy(&w, p, n);
+            h = (h ^ w) * 0xC4CEB9FE1A85EC53ULL;
         }
         return static_cast<std::size_t>(h ^ (h >> 29));
     }
 };
 template <class V>
 using NameMap = std::unordered_map<std::string, V, SvHash, std::equal_to<>>;
+// The key indexes of a parse live in one memory pool (one allocation instead of one per key).
+using KeyMap = std::pmr::unordered_map<std::pmr::string, std::uint32_t, SvHash, std::equal_to<>>;
 
 struct Line {
     std::size_t off = 0; // raw bytes (line break included) in Impl::raw, or in Impl::owned[own]
@@ -103,12 +115,13 @@ struct Line {
 };
 
 struct Section {
+    explicit Section(std::pmr::memory_resource *pool) : keys(pool) {}
     bool hasHeader = false; // false for the lines before the first header
     bool erased = false;
     bool dupKeys = false;   // some key occurs twice (a deletion must look for the next one)
     Line header;
     std::vector<Line> lines;
-    NameMap<std::uint32_t> keys; // folded key -> first line
+    KeyMap keys; // folded key -> first line
 };
 
 struct Stamp {
@@ -310,6 +323,40 @@ std::string ResolveNoCase(const std::string &name)
     return cur.string();
 }
 
+// Folds a name that needs no cleaning (printable ASCII, nothing to trim) in one pass;
+// false for anything else.
+bool FastFold(std::string_view in, std::string &out)
+{
+    constexpr std::uint64_t k01 = 0x0101010101010101ULL, k80 = 0x8080808080808080ULL;
+    const std::size_t n = in.size();
+    if (n == 0 || in.front() == ' ' || in.back() == ' ')
+        return false;
+    out.resize(n);
+    const char *p = in.data();
+    char *o = out.data();
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        const std::uint64_t del = w ^ (0x7F * k01);
+        // Any byte >= 0x80, < 0x20 or == 0x7F?
+        if ((w | ((w - 0x20 * k01) & ~w) | ((del - k01) & ~del)) & k80)
+            return false;
+        // 'A'..'Z' get 0x20 added.
+        const std::uint64_t aboveZ = w + (0x7F - 'Z') * k01;
+        const std::uint64_t fromA = w + (0x80 - 'A') * k01;
+        w |= ((fromA & ~aboveZ) & k80) >> 2;
+        std::memcpy(o + i, &w, 8);
+    }
+    for (; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        if (c < 0x20 || c >= 0x7F)
+            return false;
+        o[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    }
+    return true;
+}
+
 void SetText(std::string_view name, std::string_view value, Line &line, std::string &arena)
 {
     line.nameOff = arena.size();
@@ -355,6 +402,7 @@ struct IniFile::Impl {
     std::vector<std::string> owned;  // raw bytes of the lines written since
     std::string text;                // names and values of all lines, as UTF-8
     Enc enc = Enc::Ascii;
+    std::unique_ptr<std::pmr::monotonic_buffer_resource> pool; // before sections: outlives them
     std::vector<Section> sections;   // [0] holds the lines before the first header
     NameMap<std::vector<std::uint32_t>> sectionIndex; // folded name -> sections in file order
     Stamp stamp;
@@ -468,22 +516,29 @@ struct IniFile::Impl {
         return v;
     }
 
-    void clearModel()
+    void clearModel(std::size_t sizeHint = 0)
     {
         ++generation;
         raw.clear();
         owned.clear();
         text.clear();
         sections.clear();
-        sections.emplace_back();
         sectionIndex.clear();
+        pool = std::make_unique<std::pmr::monotonic_buffer_resource>(std::max<std::size_t>(4096, sizeHint));
+        sections.emplace_back(pool.get());
         enc = Enc::Ascii;
+    }
+
+    // False when the key was there already (a duplicate).
+    bool addKey(Section &s, std::string_view folded, std::uint32_t line)
+    {
+        return s.keys.try_emplace(std::pmr::string(folded, pool.get()), line).second;
     }
 
     void addParsed(Line &&line)
     {
         if (line.kind == Kind::Header) {
-            Section s;
+            Section s(pool.get());
             s.hasHeader = true;
             s.header = std::move(line);
             sections.push_back(std::move(s));
@@ -492,7 +547,7 @@ struct IniFile::Impl {
         Section &s = sections.back();
         if (line.kind == Kind::Entry) {
             text::FoldCase(nameOf(line), fold1);
-            if (!s.keys.try_emplace(fold1, static_cast<std::uint32_t>(s.lines.size())).second)
+            if (!addKey(s, fold1, static_cast<std::uint32_t>(s.lines.size())))
                 s.dupKeys = true;
         }
         s.lines.push_back(std::move(line));
@@ -522,12 +577,21 @@ struct IniFile::Impl {
 
     void parseAs(std::string &&bytes, Enc e, std::size_t start)
     {
-        clearModel();
+        clearModel(std::min<std::size_t>(bytes.size() / 8, 1u << 20));
         enc = e;
         raw = std::move(bytes);
         const std::size_t size = raw.size();
         text.reserve(size - std::min(start, size));
         std::size_t pos = start;
+        // Next CR and LF at or after pos; each is searched again only once passed, so that
+        // a file using just one of them is still scanned once.
+        const char *p = raw.data();
+        auto next = [&](char c, std::size_t from) {
+            const void *q = std::memchr(p + from, c, size - from);
+            return q ? static_cast<std::size_t>(static_cast<const char *>(q) - p) : size;
+        };
+        std::size_t nextCr = 0, nextLf = 0;
+        bool searched = false;
         while (pos < size) {
             std::size_t end = pos, brk = 0;
             if (enc == Enc::Utf16Le) {
@@ -541,11 +605,12 @@ struct IniFile::Impl {
                         brk = 4;
                 }
             } else {
-                const char *p = raw.data();
-                const void *lf = std::memchr(p + pos, '\n', size - pos);
-                end = lf ? static_cast<std::size_t>(static_cast<const char *>(lf) - p) : size;
-                if (const void *cr = std::memchr(p + pos, '\r', end - pos))
-                    end = static_cast<std::size_t>(static_cast<const char *>(cr) - p);
+                if (!searched || nextCr < pos)
+                    nextCr = next('\r', pos);
+                if (!searched || nextLf < pos)
+                    nextLf = next('\n', pos);
+                searched = true;
+                end = std::min(nextCr, nextLf);
                 if (end < size)
                     brk = (p[end] == '\r' && end + 1 < size && p[end + 1] == '\n') ? 2 : 1;
             }
@@ -743,7 +808,13 @@ struct IniFile::Impl {
         if (si == kNone)
             return nullptr;
         const Section &s = sections[si];
-        const std::uint32_t k = findEntry(s, clean(ident, nameBuf2));
+        std::uint32_t k;
+        if (FastFold(ident, fold2)) {
+            const auto it = s.keys.find(std::string_view(fold2));
+            k = it == s.keys.end() ? kNone : it->second;
+        } else {
+            k = findEntry(s, clean(ident, nameBuf2));
+        }
         return k == kNone ? nullptr : &s.lines[k];
     }
 
@@ -768,7 +839,7 @@ struct IniFile::Impl {
         for (std::size_t i = 0; i < s.lines.size(); ++i)
             if (s.lines[i].kind == Kind::Entry) {
                 text::FoldCase(nameOf(s.lines[i]), fold1);
-                if (!s.keys.try_emplace(fold1, static_cast<std::uint32_t>(i)).second)
+                if (!addKey(s, fold1, static_cast<std::uint32_t>(i)))
                     s.dupKeys = true;
             }
     }
@@ -866,14 +937,14 @@ struct IniFile::Impl {
             rebuildKeys(s);
         } else {
             text::FoldCase(nameOf(s.lines[pos]), fold1);
-            if (!s.keys.try_emplace(fold1, static_cast<std::uint32_t>(pos)).second)
+            if (!addKey(s, fold1, static_cast<std::uint32_t>(pos)))
                 s.dupKeys = true;
         }
     }
 
     void appendSection(std::string_view name, std::string_view key, std::string_view value)
     {
-        Section ns;
+        Section ns(pool.get());
         ns.hasHeader = true;
         std::string h;
         h.reserve(name.size() + 2);
@@ -900,12 +971,13 @@ struct IniFile::Impl {
         const std::string folded = text::FoldCase(nameOf(l));
         l.kind = Kind::Deleted;
         l.nameLen = l.valueLen = 0;
-        s.keys.erase(folded);
+        if (const auto it = s.keys.find(std::string_view(folded)); it != s.keys.end())
+            s.keys.erase(it);
         if (!s.dupKeys)
             return;
         for (std::size_t i = idx + 1; i < s.lines.size(); ++i)
             if (s.lines[i].kind == Kind::Entry && text::FoldCase(nameOf(s.lines[i])) == folded) {
-                s.keys.emplace(folded, static_cast<std::uint32_t>(i));
+                addKey(s, folded, static_cast<std::uint32_t>(i));
                 break;
             }
     }
@@ -917,7 +989,7 @@ struct IniFile::Impl {
         ++generation;
         s.erased = true;
         s.lines = std::vector<Line>();
-        s.keys = NameMap<std::uint32_t>();
+        s.keys.clear();
         const auto it = sectionIndex.find(std::string_view(folded));
         if (it == sectionIndex.end())
             return;

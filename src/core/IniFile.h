@@ -3,8 +3,10 @@
 // and job files come from: sections and keys compared without case (Polish and Czech
 // letters included), first occurrence wins, values trimmed and matching outer quotes
 // removed, no inline comments, any line end. Text is UTF-8 inside the program; files are
-// read as UTF-8 (with or without BOM) or Windows-1250 and written back in their own
-// encoding with CRLF line ends.
+// read as UTF-8 (with or without BOM), UTF-16LE (with BOM) or Windows-1250 and written back
+// in their own encoding with CRLF line ends. A new or ASCII-only file becomes Windows-1250
+// when everything fits and the bytes cannot be mistaken for UTF-8, UTF-8 with BOM otherwise;
+// characters a Windows-1250 file cannot hold are stored as '?'.
 //
 // Reads come from a parsed copy, reloaded when the file changes on disk (size or
 // modification time). Writes change only the lines they concern and replace the file

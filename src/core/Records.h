@@ -196,17 +196,17 @@ struct TDDoplnek {
     bool NeSMont = false;
     bool NeBezM = false;
     bool MadloVert = false; // vertical handle
-    int MaxTloust = 0;
+    int MaxTloust = 99;
     int SCena = 0;   // price
     int SMontaz = 0; // mounting price
     int SCenaDR = 0; // spacer price
     int VzdVert = 0;
     Currency SPom;   // net total of the slot
-    int SBarvaDR = 0; // spacer colour, index into cBarvaDR
+    int SBarvaDR = -1; // spacer colour, index into cBarvaDR (-1 none chosen)
     int Tloustka = 0;
     int Zleva = 0; // placement from the left
     int Zdola = 0; // placement from the bottom
-    int PocetKs = 0; // pieces
+    int PocetKs = 1; // pieces
 };
 
 // Stained or sand-blasted glass.

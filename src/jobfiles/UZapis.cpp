@@ -543,7 +543,9 @@ void NactiDoplnky(Session &s, const Ctenar &v)
         d->CenaNetto = v.B("NettoD" + c);
         d->MadloVert = v.B("VMDL" + c);
         d->VzdVert = Omez(v.I("VVZD" + c, 0), -kMaxRozmer, kMaxRozmer);
-        d->SBarvaDR = Volba(v.I("BarvaDR" + c, 0), 0, 1, 0);
+        // The spacer colour is stored together with the spacer: without it none was chosen
+        // (a missing BarvaDR beside it is white, the value the writer leaves out).
+        d->SBarvaDR = d->MaDistanci ? Volba(v.I("BarvaDR" + c, 0), 0, 1, -1) : -1;
         d->Tloustka = Omez(v.I("DTloustka" + c, 0), -kMaxRozmer, kMaxRozmer);
         if (d->Namontovat)
             d->Umisten = v.B("Misto" + c);
@@ -713,7 +715,7 @@ void FileZapis(Session &s, std::string &Jmeno, bool LSoubor, const Clock &Hodiny
         s.apEdited = false;
 }
 
-bool JeSouborZakazky(const std::string &S)
+bool NactiDataPrijme(const std::string &S)
 {
     if (!LzeCist(S))
         return false;
@@ -837,7 +839,7 @@ void TZapis::FileOpen()
     const std::optional<std::string> volba = dialogy_.Open(navrh, s_.DataPath, kFiltrZakazek);
     if (!volba || !Existuje(*volba))
         return;
-    if (!JeSouborZakazky(*volba)) {
+    if (!NactiDataPrijme(*volba)) {
         // Refused with its message; the panel stays as it is.
         NactiData(*volba);
         return;

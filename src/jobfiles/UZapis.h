@@ -40,7 +40,7 @@ void FileZapis(Session &s, std::string &Jmeno, bool LSoubor, const Clock &Hodiny
 bool NactiData(Session &s, const std::string &S, Messages &Zpravy, const Clock &Hodiny);
 
 // Whether NactiData would accept the file (a regular file with [Objednavka] "Typ" 1 or 2).
-bool JeSouborZakazky(const std::string &S);
+bool NactiDataPrijme(const std::string &S);
 
 // The path with its extension replaced by Pripona (".qms"); added when it has none.
 std::string ZmenPriponu(const std::string &Cesta, const std::string &Pripona);

@@ -372,6 +372,8 @@ VolbaStav Obnov(Session &s, const VolbaVstup &in)
     st.Label1.Viditelny = s.BarvyVybrany;
     st.Label2.Viditelny = s.BarvyVybrany;
     st.Label5.Viditelny = s.BarvyVybrany && s.SDvojbarva;
+    st.Label3.Viditelny = st.DekoryButton;
+    st.Label4.Viditelny = st.DekoryButton;
     if (s.BarvyVybrany) {
         if (s.SDvojbarva) {
             st.Label1.Text = S(kZevnitrPozice1);

@@ -4,7 +4,7 @@
 // every paint.
 //
 // How the view uses it:
-//   VolbaStav stav = VolbaVytvor(s, clock);          // UVolba.h, at window creation
+//   VolbaStav stav = VolbaVytvor(s, clock);  // UVolba.h, at window creation; apply all of it once
 //   ... on activation / paint:
 //   if (NacistPriPrvnimObnoveni(s, radka) && NactiData(s, radka.Cesta)) ZpracujRys(s, store);
 //   VolbaVstup in{rozmery, oknoLeft, oknoTop, oknoWidth, &stav};
@@ -25,7 +25,8 @@
 
 namespace qmr {
 
-// Text colour of a label: the window text colour (clWindowText), red or black.
+// Text colour of a label: the window text colour (clWindowText), red or black. The
+// refresh writes only the first two.
 enum class BarvaTextu { Okno, Cervena, Cerna };
 
 // A label: caption, colour, shown, enabled (the frame labels are clickable).

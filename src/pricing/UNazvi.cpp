@@ -12,8 +12,10 @@ namespace {
 
 std::string Cislo(int n) { return std::to_string(n); }
 
+// An overlay panel overlaid on both sides.
 bool ObeStrany(const Session &s) { return s.SPrekryvna && s.SPrekryv > 1; }
 
+// Frames, grooves, strips, strips with grooves: offered by the type and chosen on a side.
 bool RamkyVybrany(const Session &s) { return s.MuzeRamecek > 0 && (s.SRamecek1 > 0 || s.SRamecek2 > 0); }
 bool DrazkyVybrany(const Session &s) { return s.MuzeODrazku > 0 && (s.SODrazka1 > 0 || s.SODrazka2 > 0); }
 bool PaskyVybrany(const Session &s) { return s.MuzeOPasku > 0 && (s.SOPaska1 > 0 || s.SOPaska2 > 0); }

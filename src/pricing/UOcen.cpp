@@ -10,12 +10,23 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace qmr {
 
 namespace {
 
 Currency Units(std::int64_t v) { return Currency::FromUnits(v); }
+
+// An amount times a count: exact in ten-thousandths (the floating-point product only
+// where the exact one would not fit).
+Currency Krat(Currency c, std::int64_t n)
+{
+    std::int64_t r = 0;
+    if (__builtin_mul_overflow(c.Raw(), n, &r))
+        return c * static_cast<long double>(n);
+    return Currency::FromRaw(r);
+}
 
 // Rounded to whole units, halves to even.
 Currency NaJednotky(Currency c)
@@ -29,11 +40,21 @@ Currency NaJednotky(Currency c)
     return Currency::FromUnits(q);
 }
 
+// A key from its parts (appended in place; GCC 12 warns falsely on chained + here).
+std::string Klic(std::string_view a, std::string_view b = {}, std::string_view c = {},
+                 std::string_view d = {})
+{
+    std::string k;
+    k.reserve(a.size() + b.size() + c.size() + d.size());
+    k.append(a).append(b).append(c).append(d);
+    return k;
+}
+
 // Variant suffix of a price key: nothing for variant 1 (or none), the number from 2 on.
 std::string Var(int n) { return n >= 2 ? std::to_string(n) : std::string(); }
 
 // "F{f}S{z}".
-std::string FS(int f, int z) { return "F" + std::to_string(f) + "S" + std::to_string(z); }
+std::string FS(int f, int z) { return Klic("F", std::to_string(f), "S", std::to_string(z)); }
 
 // Reads from a cached file without a freshness check per key: the file is checked once
 // here, and the per-read check is restored for the file's other users afterwards.
@@ -175,7 +196,7 @@ void CenyBarev(Session &s, Prace &w)
         ++k;
     }
     if (k > 0)
-        s.SNetto += w.nPom + w.nPom2 * static_cast<long double>(k - 1);
+        s.SNetto += w.nPom + Krat(w.nPom2, k - 1);
 
     if (s.SPulpanel) {
         s.nBarva1 = Units(b1.BF3S1);
@@ -225,9 +246,9 @@ void CenyVyplne(Session &s, Prace &w)
     if (s.SVypln.DVypln.Kod == "K0" && f == 2)
         s.nVypln = cena("KCF2ABS");
     else if (s.SHPL1 || s.SHPL2)
-        s.nVypln = cena("ZCF2S" + std::to_string(z));
+        s.nVypln = cena(Klic("ZCF2S", std::to_string(z)));
     else
-        s.nVypln = cena("ZC" + fs);
+        s.nVypln = cena(Klic("ZC", fs));
 
     s.ZesGratis = vyp.ReadBool(sekce, "ZesGratis", false);
     s.SklGratis = vyp.ReadBool(sekce, "SklGratis", false);
@@ -240,36 +261,36 @@ void CenyVyplne(Session &s, Prace &w)
     const auto strana = [&](bool kamen, int ramecek, int paska, int odr, int drazka,
                             const TRbarva &barva, Currency &n) {
         if (kamen || ramecek > 0) {
-            n = cena("RMA" + Var(ramecek) + "F1S1");
+            n = cena(Klic("RMA", Var(ramecek), "F1S1"));
             if (barva.AK)
                 n += NaJednotky(n * 25.0L / 100.0L);
         }
         if (paska > 0) {
-            n = cena("OP" + Var(paska) + "F1S1");
+            n = cena(Klic("OP", Var(paska), "F1S1"));
             if (barva.AK)
                 n += NaJednotky(n * 30.0L / 100.0L);
             if (odr > 0)
-                n += cena("OD" + Var(paska) + "F1S1");
+                n += cena(Klic("OD", Var(paska), "F1S1"));
         }
         if (drazka > 0)
-            n = cena("OD" + Var(drazka) + "F1S1");
+            n = cena(Klic("OD", Var(drazka), "F1S1"));
     };
     strana(s.SKamen1, s.SRamecek1, s.SOPaska1, s.SODr1, s.SODrazka1, s.RBarva1.RBarva, w.nRamecek1);
     strana(s.SKamen2, s.SRamecek2, s.SOPaska2, s.SODr2, s.SODrazka2, s.RBarva2.RBarva, w.nRamecek2);
 
     // Reinforcement by thickness.
     if (s.Zesilena && !s.ZesGratis) {
-        const std::string f1 = "F" + std::to_string(f);
+        const std::string f1 = Klic("F", std::to_string(f));
         if (s.SZesil <= 8)
-            w.nZesil = cena("ZS5" + fs);
+            w.nZesil = cena(Klic("ZS5", fs));
         else if (s.SZesil <= 12)
-            w.nZesil = cena("ZS" + fs);
+            w.nZesil = cena(Klic("ZS", fs));
         else
-            w.nZesil = cena("ZSV" + fs);
+            w.nZesil = cena(Klic("ZSV", fs));
         if (s.SZesil > 20)
-            w.nZesil += cena("ZS" + f1 + "E1");
+            w.nZesil += cena(Klic("ZS", f1, "E1"));
         if (s.SZesil > 30)
-            w.nZesil += cena("ZS" + f1 + "E2") * static_cast<long double>((s.SZesil - 25) / 10);
+            w.nZesil += Krat(cena(Klic("ZS", f1, "E2")), (s.SZesil - 25) / 10);
     }
 
     // Overlay; a thick sash of a panel overlaid on both sides is priced as reinforcement.
@@ -291,8 +312,9 @@ void CenyVyplne(Session &s, Prace &w)
         s.MuzeRC3 = hlinik && z == 0;
         s.MuzeRC2 = !hpl && !jenHpl && !dyha && !s.SGlas;
         if (s.SVyztuz > 2) {
-            const char *p = s.SVyztuz == 5 ? "BF" : s.SVyztuz == 6 ? "TPF" : s.SVyztuz == 7 ? "TVF" : "CCF";
-            s.nVyztuz = cena(p + std::to_string(f) + "S" + std::to_string(z));
+            // BF (35 dB), TPF, TVF, CCF (RC3, RC2) + {f}S{z}.
+            const char *p = s.SVyztuz == 5 ? "B" : s.SVyztuz == 6 ? "TP" : s.SVyztuz == 7 ? "TV" : "CC";
+            s.nVyztuz = cena(Klic(p, fs));
         }
         if (!s.SPosunOs)
             s.SHPosun = s.SVPosun = 0;
@@ -315,7 +337,7 @@ void CenyVyplne(Session &s, Prace &w)
         for (const auto &[dekor, n] : tabule) {
             const char *p = PrefixSkla(dekor->TypSkla);
             if (!s.SklGratis && p)
-                *n = cena(p + fs);
+                *n = cena(Klic(p, fs));
         }
     }
 
@@ -345,7 +367,7 @@ void CenyDoplnku(Session &s)
         sl.nPoc = d.PocetKs;
         if (d.CenaNetto) {
             // Net-priced: added after the discount.
-            sl.d.SPom = (sl.nDoplnek + sl.nMontaz + sl.nDR) * static_cast<long double>(d.PocetKs);
+            sl.d.SPom = Krat(sl.nDoplnek + sl.nMontaz + sl.nDR, d.PocetKs);
             s.SNetto += sl.d.SPom;
             sl.nDoplnek = sl.nMontaz = sl.nDR = Currency();
         }
@@ -359,12 +381,16 @@ void NakupniCena(Session &s, const Prace &w)
                  s.nDekor4 + s.nMrizka;
     if (s.TypZakazky == 1 || s.TypZakazky == 2)
         for (Slot sl : Sloty(s))
-            s.nNakupKC += (sl.nDoplnek + sl.nMontaz + sl.nDR) * static_cast<long double>(sl.nPoc);
+            s.nNakupKC += Krat(sl.nDoplnek + sl.nMontaz + sl.nDR, sl.nPoc);
 }
 
 void Prepocet(Session &s, Prace &w)
 {
-    const auto preved = [&](Currency &x) { x = Nahoru050Curr(x * w.nKurz); };
+    // 0 stays 0; the others are converted and rounded up to 0.50.
+    const auto preved = [&](Currency &x) {
+        if (!x.IsZero())
+            x = Nahoru050Curr(x * w.nKurz);
+    };
     for (Currency *x : {&s.nVypln, &s.nRozmer, &s.nVyztuz, &s.nBarva1, &s.nBarva2, &s.nBarva12,
                         &w.nRamecek1, &w.nRamecek2, &w.nZesil, &s.nVitraz, &s.nDekor1, &s.nDekor2,
                         &s.nDekorP, &s.nDekor4, &s.nMrizka, &w.nPrekryv})
@@ -374,9 +400,13 @@ void Prepocet(Session &s, Prace &w)
         preved(sl.nMontaz);
         preved(sl.nDR);
     }
-    s.SNetto = Nahoru050Curr(s.SNetto * w.nKurzN);
+    const auto netto = [&](Currency &x) {
+        if (!x.IsZero())
+            x = Nahoru050Curr(x * w.nKurzN);
+    };
+    netto(s.SNetto);
     for (Slot sl : Sloty(s))
-        sl.d.SPom = Nahoru050Curr(sl.d.SPom * w.nKurzN);
+        netto(sl.d.SPom);
     w.nObaRamecky = w.nRamecek1 + w.nRamecek2;
     if (s.Cizina)
         NakupniCena(s, w);
@@ -436,7 +466,8 @@ void Soucty(Session &s, Prace &w)
                             &s.nDoplnek1, &s.nDoplnek2, &s.nDoplnek3, &s.nDoplnek4, &s.nPredSlevou,
                             &s.nSleva, &s.nDopravaIn, &s.nabDopravaIn, &s.nDopravaOut, &s.nKonecna,
                             &s.nPoSleve2, &s.SNetto})
-            *x = *x + *x * dph / 100.0L;
+            if (!x->IsZero())
+                *x = *x + *x * dph / 100.0L;
     }
 }
 
@@ -497,7 +528,7 @@ void Ocen(Session &s)
     // accessory line is its slot total.
     s.nVypln = s.nVypln + w.nObaRamecky + w.nZesil + w.nPrekryv;
     for (Slot sl : Sloty(s))
-        sl.nDoplnek = (sl.nDoplnek + sl.nMontaz + sl.nDR) * static_cast<long double>(sl.nPoc);
+        sl.nDoplnek = Krat(sl.nDoplnek + sl.nMontaz + sl.nDR, sl.nPoc);
 
     if (s.nNakupKC > Currency() && (s.VyplnVybrana || s.DoplnkyVybrany))
         Soucty(s, w);

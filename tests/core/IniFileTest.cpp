@@ -85,6 +85,12 @@ TEST(IniFile, ComparesNamesWithoutCaseIncludingPolishAndCzechLetters)
     EXPECT_EQ(u8.ReadString("ŁÓDŹ", "ŘEKA", ""), "1");
     EXPECT_TRUE(u8.ValueExists("łódź", "řeka"));
 
+    // ASCII folding touches letters only: '[' and '{' (and '@', '`') stay apart.
+    IniFile ascii(dir.write("a.ini", "[Long Section Name]\r\n@AZ[`az{~Mixed_Case-Key.1=found\r\n"));
+    EXPECT_EQ(ascii.ReadString("long section NAME", "@az[`AZ{~mIXED_cASE-kEY.1", ""), "found");
+    EXPECT_EQ(ascii.ReadString("Long Section Name", "@AZ{`az{~Mixed_Case-Key.1", "no"), "no");
+    EXPECT_EQ(ascii.ReadString("Long Section Name", "`AZ[`az{~Mixed_Case-Key.1", "no"), "no");
+
     // A write in other case updates the stored key and keeps its spelling.
     cp.WriteString("ŁÓDŹ", "ŘEKA", "9");
     cp.WriteString("łódź", "nový", "ň");
@@ -520,6 +526,16 @@ TEST(IniFile, HandlesHugeLinesAndValues)
     IniFile again(path);
     EXPECT_EQ(again.ReadString("S", "after", ""), "changed");
     EXPECT_EQ(again.ReadString("S", "k", "").size(), big.size());
+
+    // Many short lines with only CR or only LF: one scan, not one per line.
+    for (const char *brk : {"\r", "\n"}) {
+        std::string many = std::string("[S]") + brk;
+        for (int i = 0; i < 300000; ++i)
+            many += "k" + std::to_string(i) + "=" + std::to_string(i) + brk;
+        IniFile lines(dir.write("lines.ini", many));
+        EXPECT_EQ(lines.ReadString("S", "k299999", ""), "299999");
+        EXPECT_EQ(lines.ReadSection("S").size(), 300000u);
+    }
 }
 
 } // namespace

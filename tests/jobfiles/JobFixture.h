@@ -270,11 +270,11 @@ protected:
         qmr::Ocen(x);
     }
 
-    // Writes x as the job file `jmeno` and returns its path.
+    // Writes x as the job file `jmeno` in jobs/ (also under an attachment name) and returns its path.
     std::string Uloz(qmr::Session &x, const std::string &jmeno)
     {
         std::string cesta = Job(jmeno);
-        qmr::FileZapis(x, cesta, false, hodiny);
+        qmr::FileZapis(x, cesta, true, hodiny);
         return cesta;
     }
 

@@ -79,7 +79,7 @@ TEST_F(Reader, PipeIsRefusedWithoutWaitingForIt)
     const std::string cesta = Job("roura.qms");
     ASSERT_EQ(::mkfifo(cesta.c_str(), 0600), 0);
     EXPECT_FALSE(Nacti(cesta));
-    EXPECT_FALSE(qmr::JeSouborZakazky(cesta));
+    EXPECT_FALSE(qmr::NactiDataPrijme(cesta));
 }
 
 TEST_F(Reader, OtherVersionIsReportedAndTheFileStillRead)
@@ -250,8 +250,10 @@ TEST_F(Reader, ValuesOutOfRangeAreBroughtIntoRange)
         {"A1", "Vyztuz=-2147483648\r\n", [](const Session &x) { return x.SVyztuz; }, -1},
         {"A1", "VitrazPisek=V01\r\nVitrPis=99\r\n", [](const Session &x) { return x.SVitraz.DVitraz.VitrPis; }, 0},
         {"A1", "VitrazPisek=V01\r\nVitrPis=-1\r\n", [](const Session &x) { return x.SVitraz.DVitraz.VitrPis; }, 0},
-        {"A1", "Doplnek1=K01\r\nBarvaDR1=7\r\n", [](const Session &x) { return x.SDoplnek1.DDoplnek.SBarvaDR; }, 0},
-        {"A1", "Doplnek1=K01\r\nBarvaDR1=-2\r\n", [](const Session &x) { return x.SDoplnek1.DDoplnek.SBarvaDR; }, 0},
+        {"A1", "Doplnek1=K01\r\nDistanceD1=1\r\nBarvaDR1=7\r\n", [](const Session &x) { return x.SDoplnek1.DDoplnek.SBarvaDR; }, -1},
+        {"A1", "Doplnek1=K01\r\nDistanceD1=1\r\nBarvaDR1=-2\r\n", [](const Session &x) { return x.SDoplnek1.DDoplnek.SBarvaDR; }, -1},
+        {"A1", "Doplnek1=K01\r\nDistanceD1=1\r\n", [](const Session &x) { return x.SDoplnek1.DDoplnek.SBarvaDR; }, 0},
+        {"A1", "Doplnek1=K01\r\nBarvaDR1=1\r\n", [](const Session &x) { return x.SDoplnek1.DDoplnek.SBarvaDR; }, -1},
         {"A1", "Sirka=2147483647\r\n", [](const Session &x) { return x.SSirka; }, 9999},
         {"A1", "Sirka=-2147483648\r\n", [](const Session &x) { return x.SSirka; }, -9999},
         {"A1", "Sirka=" + cisla400 + "\r\n", [](const Session &x) { return x.SSirka; }, 0},
@@ -271,8 +273,9 @@ TEST_F(Reader, ValuesOutOfRangeAreBroughtIntoRange)
         {"A1", "Doplnek2=H01\r\nMontaz2=1\r\nMisto2=1\r\nZleva2=2147483647\r\n",
          [](const Session &x) { return x.SDoplnek2.DDoplnek.Zleva; }, 9999},
     };
+    // The line under test comes first: the first occurrence of a key counts.
     for (const Pripad &p : pripady) {
-        EXPECT_TRUE(Nacti(Panel("rozsah.qms", p.kod, "Format=1\r\nZaskleni=2\r\nSirka=900\r\nVyska=2000\r\n" + p.radky,
+        EXPECT_TRUE(Nacti(Panel("rozsah.qms", p.kod, p.radky + "Format=1\r\nZaskleni=2\r\nSirka=900\r\nVyska=2000\r\n",
                                 "Pocet=-1\r\n")))
             << p.radky;
         EXPECT_EQ(p.pole(s), p.ocekavano) << p.radky;

@@ -161,6 +161,7 @@ TEST_F(RoundTrip, AccessoriesOnlyJobComesBackWithOnlyAccessoryKeys)
     s.apCislo = "A-1";
     Doplnek(s, 1, "Madlo", 2).Tloustka = 56;
     Doplnek(s, 2, "Klepadlo", 1);
+    Doplnek(s, 3, "Kukátko", 1); // its spacer refused: no spacer colour, no spacer price
     s.SPoznamky = {"tylko akcesoria"};
     OcekavejNavrat(s);
 

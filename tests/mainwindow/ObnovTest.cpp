@@ -1,6 +1,7 @@
 // The refresh: summary texts, derived flags, command availability, marks and layout.
 #include "mainwindow/UVolbaModel.h"
 
+#include "core/TSifraSoubor.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -217,8 +218,10 @@ TEST_F(ObnovTest, DerivedFlagsCorrectAnInconsistentConfiguration)
     obnov();
     EXPECT_FALSE(s.MrizkaVybrana);
     EXPECT_FALSE(s.DoplnkyVybrany);
-    EXPECT_FALSE(s.ProselVyztuze); // reinforcement required again later
     EXPECT_FALSE(st.DoplnkyButton);
+    EXPECT_FALSE(st.VyztuzButton);
+    EXPECT_FALSE(s.ProjitVyztuze); // the variants need the dimensions
+    EXPECT_TRUE(s.ProselVyztuze);
 
     // A reinforced infill loses reinforcement 6.
     Vypln();
@@ -621,16 +624,29 @@ TEST_F(ObnovTest, NotesAndSummaryOfTheInfill)
     EXPECT_EQ(st.TextB1.Text, "");
 }
 
-TEST_F(ObnovTest, SaleModeFromTheSettingsHidesThePartColumn)
+TEST_F(ObnovTest, PriceModesFromTheSettings)
 {
-    dir.write("DATA/Quilmar.cfg", "[Ceny]\nZobrazit=2\nPocitat=1\nDPHout=23,00\nDopravaOut=40\nDopravy=1\n");
+    {
+        TSifraSoubor f(s.apData + "vyplne.qmr");
+        f.Zapis = true;
+        f.SetAutoFlush(false);
+        f.WriteSifra("Vzor", "ZCF1S1", 1010); // 55.00 after conversion
+        f.UpdateFile();
+    }
     Vypln();
     s.DekoryVybrany = true;
+    obnov();
+    EXPECT_EQ(st.CenaVyplne.Text, "   55,00");
+    EXPECT_EQ(st.Celkem.Text, "Kupno ogółem bez podatku:");
+    EXPECT_TRUE(st.Label6.Viditelny);
+
+    dir.write("DATA/Quilmar.cfg", "[Ceny]\nZobrazit=2\nPocitat=1\nDPHout=23,00\nDopravaOut=40\nDopravy=1\n");
     obnov();
     EXPECT_TRUE(st.Panel3.Viditelny);
     EXPECT_FALSE(st.Label6.Viditelny);
     EXPECT_EQ(st.Celkem.Text, "Sprzedaż ogółem z podatkiem  (23%):");
-    EXPECT_EQ(st.Nakonec.Text, "Cena ostateczna (transport 40):");
+    EXPECT_EQ(st.Nakonec.Text, "Cena ostateczna (transport 49):"); // 40 + 23 % = 49.2
+    EXPECT_EQ(st.CenaVyplne.Text, "");
 
     dir.write("DATA/Quilmar.cfg", "[Ceny]\nZobrazit=0\n");
     obnov();

@@ -487,14 +487,24 @@ TEST_F(OcenComponents, Accessories)
              s.SDoplnek4.DDoplnek = Doplnek(300, 0, 1);
              s.SDoplnek4.DDoplnek.MaDistanci = true;
              s.SDoplnek4.DDoplnek.SCenaDR = 40;
+             s.SDoplnek4.DDoplnek.SBarvaDR = 1; // black spacer chosen
          },
          {C(nDoplnek4, 19.00), C(nDR4, 2.50)}},
+        {"no spacer price while no spacer colour is chosen",
+         [](Session &s) {
+             s.DoplnkyVybrany = true;
+             s.SDoplnek4.DDoplnek = Doplnek(300, 0, 1);
+             s.SDoplnek4.DDoplnek.MaDistanci = true;
+             s.SDoplnek4.DDoplnek.SCenaDR = 40;
+         },
+         {C(nDoplnek4, 16.50), C(nDR4, 0)}},
         {"no spacer from 20 mm of reinforcement",
          [](Session &s) {
              s.DoplnkyVybrany = true; s.Zesilena = true; s.SZesil = 20;
              s.SDoplnek4.DDoplnek = Doplnek(300, 0, 1);
              s.SDoplnek4.DDoplnek.MaDistanci = true;
              s.SDoplnek4.DDoplnek.SCenaDR = 40;
+             s.SDoplnek4.DDoplnek.SBarvaDR = 1;
          },
          {C(nDoplnek4, 16.50), C(nDR4, 0)}},
         {"no spacer on a panel overlaid on both sides",
@@ -503,6 +513,7 @@ TEST_F(OcenComponents, Accessories)
              s.SDoplnek4.DDoplnek = Doplnek(300, 0, 1);
              s.SDoplnek4.DDoplnek.MaDistanci = true;
              s.SDoplnek4.DDoplnek.SCenaDR = 40;
+             s.SDoplnek4.DDoplnek.SBarvaDR = 1;
          },
          {C(nDR4, 0)}},
         {"no spacer without a spacer colour",

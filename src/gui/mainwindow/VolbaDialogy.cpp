@@ -1,0 +1,41 @@
+#include "gui/mainwindow/VolbaDialogy.h"
+
+#include "core/Messages.h"
+#include "gui/admin/UAboutView.h"
+#include "gui/admin/UHesloView.h"
+#include "gui/core/Tiskarna.h"
+#include "gui/pricing/UCenyDefView.h"
+
+#include <QPointer>
+#include <memory>
+#include <QWidget>
+
+namespace qmr {
+
+namespace {
+
+int Vysledek(bool potvrzeno) { return potvrzeno ? IDOK : IDCANCEL; }
+
+} // namespace
+
+VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, QWidget *okno)
+{
+    VolbaDialogy d;
+    d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
+    d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };
+    d.Predvolby = [&s, &m, okno] { return Vysledek(DefaultView::Spust(s, m, okno)); };
+    d.NastavTisk = [&tisk, okno] { return Vysledek(tisk.NastavTisk(okno)); };
+    // One about box at a time; a second click brings the open one forward.
+    auto about = std::make_shared<QPointer<AboutView>>();
+    d.Oprogramu = [&s, &m, okno, about] {
+        if (*about) {
+            (*about)->raise();
+            (*about)->activateWindow();
+            return;
+        }
+        *about = AboutView::Ukaz(s, m, okno);
+    };
+    return d;
+}
+
+} // namespace qmr
