@@ -729,7 +729,9 @@ bool NactiData(Session &s, const std::string &S, Messages &Zpravy, const Clock &
     // A file that is not a job file changes nothing. Only regular files are opened, so a
     // pipe or a device cannot block the program.
     const bool lzeCist = LzeCist(S);
-    const IniFile f(lzeCist ? S : std::string());
+    IniFile f(lzeCist ? S : std::string());
+    // The job is read in one go: one parse, no freshness check per key.
+    f.SetCheckOnRead(false);
     const int typ = lzeCist ? f.ReadInteger(kObjednavka, "Typ", 9) : 9;
     if (typ != 1 && typ != 2) {
         Zpravy.Chyba(kFiltrZakazek, kZlyPlik + S);
