@@ -10,6 +10,8 @@
 
 #include "VelkyKatalog.h"
 
+#include "MedianReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -168,18 +170,7 @@ BENCHMARK(BM_JobPricer_Large)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Re
 BENCHMARK(BM_CliPrice1000_InProcess)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CliPrice1000_Binary)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
-class Reporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
-                medianSekund[r.run_name.function_name] =
-                    r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medianSekund;
-};
+using Reporter = qmrbench::MedianReporter;
 
 } // namespace
 

@@ -9,6 +9,8 @@
 
 #include "VelkyKatalog.h"
 
+#include "MedianReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -112,19 +114,7 @@ BENCHMARK(BM_NazviOcen_Demo)->Unit(benchmark::kMicrosecond)->Repetitions(9)->Rep
 BENCHMARK(BM_NazviOcen_Large)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RereadPerKey_Large)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
-// Keeps the medians for the closing ratio line.
-class Reporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" && !r.error_occurred)
-                medianSekund[r.run_name.function_name] =
-                    r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medianSekund;
-};
+using Reporter = qmrbench::MedianReporter;
 
 } // namespace
 
