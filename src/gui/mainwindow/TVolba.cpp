@@ -5,6 +5,7 @@
 #include "gui/mainwindow/Start.h"
 #include "gui/mainwindow/TPlocha.h"
 #include "gui/mainwindow/TVypinac.h"
+#include "dialogs/infill/StartFlow.h"
 #include "mainwindow/UCenyPanel.h"
 #include "mainwindow/UGrafika.h"
 #include "mainwindow/VolbaTexty.h"
@@ -649,25 +650,58 @@ void TVolba::NastavTitulek(const std::string &t)
     setWindowTitle(QString::fromStdString(t));
 }
 
+namespace {
+
+// The start flow's dialogs as the window shows them: the unsaved-changes check, the
+// repaint and the accessories dialog are the window's; the rest comes from the runner
+// of VolbaDialogy, or, without one, from its plain Typ, Format and Varianta dialogs.
+class OknaStartu : public DialogRunner {
+public:
+    OknaStartu(const VolbaDialogy &d, std::function<int()> test, std::function<void()> prekresli,
+               std::function<int()> doplnky)
+        : d_(d), test_(std::move(test)), prekresli_(std::move(prekresli)), doplnky_(std::move(doplnky))
+    {
+    }
+    int TestZapisu() override { return test_(); }
+    void Prekresli() override { prekresli_(); }
+    int RunTyp(TVTyp &typ) override { return d_.Okna ? d_.Okna->RunTyp(typ) : spust(d_.Typ); }
+    int RunVypln(TVVypln &v) override { return d_.Okna ? d_.Okna->RunVypln(v) : IDCANCEL; }
+    int RunDoplnky() override { return doplnky_(); }
+    int RunFormat(TVFormat &f) override { return d_.Okna ? d_.Okna->RunFormat(f) : spust(d_.Format); }
+    int RunOPrava(TVOPrava &p) override { return d_.Okna ? d_.Okna->RunOPrava(p) : spust(d_.Varianta); }
+    int RunORam(TVORam &x) override { return d_.Okna ? d_.Okna->RunORam(x) : IDCANCEL; }
+    int RunOMrizka(TVOMrizka &x) override { return d_.Okna ? d_.Okna->RunOMrizka(x) : IDCANCEL; }
+    int RunOPaska(TVOPaska &x) override { return d_.Okna ? d_.Okna->RunOPaska(x) : IDCANCEL; }
+    int RunODrazka(TVODrazka &x) override { return d_.Okna ? d_.Okna->RunODrazka(x) : IDCANCEL; }
+
+private:
+    static int spust(const VolbaDialogy::Dialog &d) { return d ? d() : IDCANCEL; }
+    const VolbaDialogy &d_;
+    std::function<int()> test_;
+    std::function<void()> prekresli_;
+    std::function<int()> doplnky_;
+};
+
+} // namespace
+
 void TVolba::StartButtonClick()
 {
     Prikaz([this] {
-        Prekresli();
-        if (zapis_.TestZapisu() == IDCANCEL || !dialogy_.Typ || Dialog(dialogy_.Typ) != IDOK) {
-            Prekresli();
-            return;
-        }
-        if (s_.TypZakazky == 2) {
-            ZmenStav([this](VolbaStav &st) { VolbaZrusVse(s_, st); });
-        } else {
-            ZmenStav([this](VolbaStav &st) { StartNovaVypln(s_, p_.Obrazky, st); });
-            if (!StartRozhodniFormat(s_))
-                Dialog(dialogy_.Format);
-            if (StartPotrebujeVariantu(s_))
-                Dialog(dialogy_.Varianta);
-        }
-        ZmenStav([this](VolbaStav &st) { StartDokonci(s_, p_.Obrazky, st); });
-        Prekresli();
+        OknaStartu okna(
+            dialogy_, [this] { return zapis_.TestZapisu(); }, [this] { Prekresli(); },
+            [this] {
+                // As the accessories command shows it.
+                if (!dialogy_.Doplnky)
+                    return IDCANCEL;
+                PredDoplnky(s_);
+                const int r = Dialog(dialogy_.Doplnky);
+                const bool potvrzen = r != IDCANCEL;
+                if (potvrzen && DoplnkyPotrebujiUmisteni(s_))
+                    Dialog(dialogy_.DoplSup);
+                PoDoplncich(s_, potvrzen);
+                return r;
+            });
+        ZmenStav([&](VolbaStav &st) { qmr::StartButtonClick(s_, okna, p_.Obrazky, st); });
     });
 }
 

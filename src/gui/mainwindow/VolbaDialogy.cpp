@@ -4,6 +4,7 @@
 #include "gui/admin/UAboutView.h"
 #include "gui/admin/UHesloView.h"
 #include "gui/core/Tiskarna.h"
+#include "gui/dialogs/infill/QtDialogRunner.h"
 #include "gui/pricing/UCenyDefView.h"
 
 #include <QPointer>
@@ -24,6 +25,8 @@ VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, QWidget 
     d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
     d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };
     d.Predvolby = [&s, &m, okno] { return Vysledek(DefaultView::Spust(s, m, okno)); };
+    d.Okna = std::make_shared<QtDialogRunner>(okno);
+    d.Vyztuz = [&s, okno] { return SpustVyztuz(s, okno); };
     d.NastavTisk = [&tisk, okno] { return Vysledek(tisk.NastavTisk(okno)); };
     // One about box at a time; a second click brings the open one forward.
     auto about = std::make_shared<QPointer<AboutView>>();

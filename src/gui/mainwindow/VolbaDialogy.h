@@ -4,11 +4,13 @@
 // confirmed). An empty function is a dialog the program does not have yet: its command
 // keeps its enabling rule and opens nothing. Tests put in fakes that answer at once.
 #include <functional>
+#include <memory>
 
 class QWidget;
 
 namespace qmr {
 
+class DialogRunner;
 class Messages;
 class Tiskarna;
 struct Session;
@@ -16,7 +18,10 @@ struct Session;
 struct VolbaDialogy {
     using Dialog = std::function<int()>;
 
-    // Start flow.
+    // Start flow: the dialogs of the start flow (type, infill selection with its option
+    // dialogs, glazing format, execution variant). Without it the flow shows Typ,
+    // Format and Varianta instead, each as a plain dialog.
+    std::shared_ptr<DialogRunner> Okna;
     Dialog Typ;          // infill-type dialog
     Dialog Format;       // glazing format
     Dialog Varianta;     // execution variant
