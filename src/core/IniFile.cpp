@@ -280,48 +280,6 @@ void AtomicWrite(const std::string &path, std::string_view bytes,
     }
 }
 
-// A name that does not exist as written is looked up component by component without
-// regard to case; the first component not found ends the search (the rest stays as written).
-std::string ResolveNoCase(const std::string &name)
-{
-    std::error_code ec;
-    if (name.empty())
-        return name;
-    const fs::path p(name);
-    if (fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec)
-        return name;
-    fs::path cur = p.root_path();
-    bool lost = false;
-    for (const fs::path &comp : p.relative_path()) {
-        const std::string c = comp.string();
-        if (lost || c.empty() || c == "." || c == "..") {
-            cur /= comp;
-            continue;
-        }
-        const fs::path cand = cur / comp;
-        ec.clear();
-        if (fs::symlink_status(cand, ec).type() != fs::file_type::not_found && !ec) {
-            cur = cand;
-            continue;
-        }
-        const std::string want = text::FoldCase(c);
-        std::string best;
-        ec.clear();
-        fs::directory_iterator it(cur.empty() ? fs::path(".") : cur, ec);
-        for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-            const std::string n = it->path().filename().string();
-            if ((best.empty() || n < best) && text::FoldCase(n) == want)
-                best = n;
-        }
-        if (best.empty()) {
-            cur = cand;
-            lost = true;
-        } else {
-            cur /= best;
-        }
-    }
-    return cur.string();
-}
 
 // Folds a name that needs no cleaning (printable ASCII, nothing to trim) in one pass;
 // false for anything else.
@@ -1220,6 +1178,50 @@ void IniFile::Batch(const std::function<void()> &fn)
     d->autoFlush = true;
     if (d->dirty)
         d->changed();
+}
+
+// A name that does not exist as written is looked up component by component without
+// regard to case; the first component not found ends the search (the rest stays as written).
+std::string ResolveNoCase(const std::string &name)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (name.empty())
+        return name;
+    const fs::path p(name);
+    if (fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec)
+        return name;
+    fs::path cur = p.root_path();
+    bool lost = false;
+    for (const fs::path &comp : p.relative_path()) {
+        const std::string c = comp.string();
+        if (lost || c.empty() || c == "." || c == "..") {
+            cur /= comp;
+            continue;
+        }
+        const fs::path cand = cur / comp;
+        ec.clear();
+        if (fs::symlink_status(cand, ec).type() != fs::file_type::not_found && !ec) {
+            cur = cand;
+            continue;
+        }
+        const std::string want = text::FoldCase(c);
+        std::string best;
+        ec.clear();
+        fs::directory_iterator it(cur.empty() ? fs::path(".") : cur, ec);
+        for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+            const std::string n = it->path().filename().string();
+            if ((best.empty() || n < best) && text::FoldCase(n) == want)
+                best = n;
+        }
+        if (best.empty()) {
+            cur = cand;
+            lost = true;
+        } else {
+            cur /= best;
+        }
+    }
+    return cur.string();
 }
 
 } // namespace qmr

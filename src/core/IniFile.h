@@ -20,6 +20,11 @@
 
 namespace qmr {
 
+// The path as it exists on disk: a name that does not exist as written is looked up in
+// its folder without regard to case, component by component; a component not found ends
+// the search and the rest stays as written.
+std::string ResolveNoCase(const std::string &name);
+
 class IniFile {
 public:
     // The file need not exist. A name that does not exist as written is looked up in
