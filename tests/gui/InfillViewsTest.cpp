@@ -2,9 +2,11 @@
 // button over the demo catalogue with its real pictures.
 #include "GuiTestApp.h"
 
+#include "catalogues/Katalog.h"
 #include "catalogues/Seznamy.h"
 #include "core/Session.h"
 #include "dialogs/infill/UTyp.h"
+#include "dialogs/infill/UVypln.h"
 #include "dialogs/infill/UVyztuz.h"
 #include "gui/core/QtPictureStore.h"
 #include "gui/core/Tiskarna.h"
@@ -16,14 +18,17 @@
 #include "support/FakeMessages.h"
 #include "support/TestPaths.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -31,6 +36,10 @@
 namespace {
 
 using qmr::TVTyp;
+
+// A click on the box or circle of a check box or radio item, where a user clicks: the
+// middle of a wide one may lie beyond its text, which takes no click.
+void Klikni(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
 
 class InfillViewsTest : public ::testing::Test {
 protected:
@@ -61,6 +70,8 @@ protected:
             if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget())) {
                 t->stop();
                 t->deleteLater();
+                // Clicks reach a dialog once it is on the screen.
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
                 akce(w);
             }
         });
@@ -79,10 +90,22 @@ protected:
         return *okno;
     }
 
-    // Screenshot of a dialog for a look by eye (not compared).
+    // With QUILMAR_SHOTS naming a folder, a picture of the screen as it is now (the
+    // dialog over the window) for a look by eye; tools/dialog-shots.sh runs these tests
+    // on a virtual X screen with it. Nothing is compared.
     static void Snimek(QWidget *w, const std::string &jmeno)
     {
-        w->grab().save(QString::fromStdString("/tmp/infillview-" + jmeno + ".png"));
+        const char *slozka = std::getenv("QUILMAR_SHOTS");
+        if (!slozka || !*slozka)
+            return;
+        w->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+        QTest::qWait(150);
+        QScreen *obrazovka = w->screen();
+        const QPixmap p = QGuiApplication::platformName() == QLatin1String("offscreen")
+                              ? w->grab()
+                              : obrazovka->grabWindow(0);
+        p.save(QString::fromStdString(std::string(slozka) + "/" + jmeno + ".png"));
     }
 
     // Arms the whole chain: type button b, the first infill whose pictures and execution
@@ -109,16 +132,19 @@ protected:
         Cekej<qmr::VyplnView>([this, rodina](qmr::VyplnView *v) {
             ++vyplni;
             pocetRadku = v->Seznam()->count();
-            for (int r = 0; r < v->Seznam()->count() && !v->OKButton()->isEnabled(); ++r) {
-                v->Seznam()->setCurrentRow(r);
-                for (int i = 1; i <= 3 && !v->OKButton()->isEnabled(); ++i)
-                    if (v->Image(i)->isVisible() && v->Image(i)->isEnabled()) {
-                        QTest::mouseClick(v->Image(i), Qt::LeftButton);
-                        oznacen = oznacen || v->Image(i)->Oznaceny();
-                    }
-                if (!v->OKButton()->isEnabled() && v->Volitko(0) && v->Volitko(0)->isVisible())
-                    QTest::mouseClick(v->Volitko(0), Qt::LeftButton);
-            }
+            // A picture of any infill first, the first execution item only when no
+            // picture is enough.
+            for (int pruchod = 0; pruchod < 2 && !v->OKButton()->isEnabled(); ++pruchod)
+                for (int r = 0; r < v->Seznam()->count() && !v->OKButton()->isEnabled(); ++r) {
+                    v->Seznam()->setCurrentRow(r);
+                    for (int i = 1; i <= 3 && pruchod == 0 && !v->OKButton()->isEnabled(); ++i)
+                        if (v->Image(i)->isVisible() && v->Image(i)->isEnabled()) {
+                            QTest::mouseClick(v->Image(i), Qt::LeftButton);
+                            oznacen = oznacen || v->Image(i)->Oznaceny();
+                        }
+                    if (pruchod == 1 && v->Volitko(0) && v->Volitko(0)->isVisible())
+                        Klikni(v->Volitko(0));
+                }
             Snimek(v, rodina + "-vypln");
             if (v->OKButton()->isEnabled())
                 QTest::mouseClick(v->OKButton(), Qt::LeftButton);
@@ -189,12 +215,18 @@ TEST_F(InfillViewsTest, StartThroughTheDialogsShowsTheInfillAndItsPrice)
             continue; // the demo catalogue has no infill of this family
         EXPECT_TRUE(oznacen) << "the picked picture carries the red mark";
         EXPECT_FALSE(s.SJmenoV.empty());
-        // HPL prices need the colours first.
-        if (r.b != TVTyp::Tlacitko::HPL) {
-            EXPECT_NE(s.nVypln.Raw(), 0);
-            EXPECT_NE(s.nKonecna.Raw(), 0);
-            EXPECT_FALSE(w.Stav().CenaPoSleve.Text.empty()) << "the price panel shows the price";
+        if (r.b == TVTyp::Tlacitko::HPL) {
+            // An HPL panel is priced with its side colours: none yet, no price.
+            EXPECT_EQ(s.nVypln.Raw(), 0);
+            // Both sides in an HPL colour, as the colour choice leaves them.
+            ASSERT_TRUE(qmr::NactiBarvu(s, "HPL Grafit", s.SBarva1.DBarva));
+            ASSERT_TRUE(qmr::NactiBarvu(s, "HPL Grafit", s.SBarva2.DBarva));
+            s.BarvyVybrany = true;
+            w.Obnov();
         }
+        EXPECT_NE(s.nVypln.Raw(), 0);
+        EXPECT_NE(s.nKonecna.Raw(), 0);
+        EXPECT_FALSE(w.Stav().CenaPoSleve.Text.empty()) << "the price panel shows the price";
         EXPECT_EQ(w.Stav().JmenoVyplne.Text.empty(), false);
     }
 }
@@ -251,7 +283,7 @@ TEST_F(InfillViewsTest, ExecutionChoiceOpensTheOptionDialogsAndAsymmetryTheVaria
                 QTest::mouseClick(v->Image(i), Qt::LeftButton);
                 for (int k = 0; v->Volitko(k) && volby == 0; ++k)
                     if (v->Volitko(k)->isVisible() && v->Volitko(k)->isEnabled())
-                        QTest::mouseClick(v->Volitko(k), Qt::LeftButton);
+                        Klikni(v->Volitko(k));
             }
         }
         Snimek(v, "hlinik-volitko");
@@ -271,6 +303,181 @@ TEST_F(InfillViewsTest, ExecutionChoiceOpensTheOptionDialogsAndAsymmetryTheVaria
     EXPECT_EQ(s.SJmenoV.empty(), false);
     EXPECT_EQ(variant, 1) << "the asymmetric infill asks for its execution";
     EXPECT_TRUE(s.SPrava) << "the right-hand picture was clicked";
+}
+
+// Each extra with two or more types opens its own type dialog from the execution
+// choice; the picked type is stored, and with it the selection confirms.
+TEST_F(InfillViewsTest, EveryExtraOpensItsTypeDialogAndStoresThePickedType)
+{
+    struct Radek {
+        TVTyp::Tlacitko rodina;
+        const char *vypln;
+        int obrazek;         // picture to click, 0: the execution item
+        const char *polozka; // execution item
+        const char *titulek; // of the type dialog
+        int qmr::Session::*typ;
+        const char *snimek;
+    };
+    const Radek radky[] = {
+        {TVTyp::Tlacitko::AlAbs, "Kalia", 0, "z ramką", "Wybór typu ramki", &qmr::Session::VybranyRamecek, "ram"},
+        {TVTyp::Tlacitko::AlAbs, "Kalia", 0, "z paskami naklejonymi", "Wybór pasków dekoracynych",
+         &qmr::Session::VybranaOPaska, "paska"},
+        {TVTyp::Tlacitko::AlAbs, "Kalia", 0, "z paskami zafrezowanymi", "Wybór pasków dekoracynych",
+         &qmr::Session::VybranaOPDR, "zafrezovane"},
+        {TVTyp::Tlacitko::Hlinik, "Arkada", 0, "z rowkami dekoracyjnymi", "Wybór rowków dekoracynych",
+         &qmr::Session::VybranaOdrazka, "drazka"},
+        {TVTyp::Tlacitko::Hlinik, "Alba", 3, "z AX ramką i kratką dekoracyjną", "Wybór kratki dekoracyjnej",
+         &qmr::Session::VybranaOMrizka, "mrizka"},
+    };
+    for (const Radek &r : radky) {
+        SCOPED_TRACE(r.polozka);
+        Zapomen();
+        qmr::TVolba &w = Okno();
+        QString titulek;
+        int oznacenPred = -1;
+        bool potvrzeno = false;
+        Cekej<qmr::FormatView>([](qmr::FormatView *f) {
+            for (int z = 0; z < 7; ++z)
+                if (f->Image(z)->isEnabled()) {
+                    QTest::mouseClick(f->Image(z), Qt::LeftButton);
+                    return;
+                }
+            f->ZrusitButton()->click();
+        });
+        Cekej<qmr::VolbaView>([&](qmr::VolbaView *o) {
+            titulek = o->windowTitle();
+            for (int k = 1; k <= o->PocetObrazku(); ++k)
+                if (o->Image(k)->Oznaceny())
+                    oznacenPred = k;
+            Snimek(o, std::string("volba-") + r.snimek);
+            ASSERT_GE(o->PocetObrazku(), 2);
+            ASSERT_TRUE(o->Image(2)->isEnabled()) << "type 2 has its picture";
+            QTest::mouseClick(o->Image(2), Qt::LeftButton);
+        });
+        Cekej<qmr::VyplnView>([&](qmr::VyplnView *v) {
+            // A failed step leaves the dialog by Cancel, not open for ever.
+            const std::unique_ptr<qmr::VyplnView, void (*)(qmr::VyplnView *)> zavri(v, [](qmr::VyplnView *d) {
+                if (d->isVisible())
+                    d->ZrusitButton()->click();
+            });
+            const auto nalez = v->Seznam()->findItems(QString::fromUtf8(r.vypln), Qt::MatchExactly);
+            ASSERT_EQ(nalez.size(), 1);
+            v->Seznam()->setCurrentItem(nalez[0]);
+            const auto polozka = [v, &r]() -> QRadioButton * {
+                for (int k = 0; v->Volitko(k); ++k)
+                    if (v->Volitko(k)->text() == QString::fromUtf8(r.polozka))
+                        return v->Volitko(k);
+                return nullptr;
+            };
+            if (r.obrazek > 0) {
+                ASSERT_TRUE(v->Image(r.obrazek)->isEnabled());
+                QTest::mouseClick(v->Image(r.obrazek), Qt::LeftButton);
+                EXPECT_TRUE(v->Image(r.obrazek)->Oznaceny());
+            } else {
+                ASSERT_NE(polozka(), nullptr) << "the execution radio offers the item";
+                Klikni(polozka());
+                // The type dialog has been answered; back here the item stays picked.
+                ASSERT_NE(polozka(), nullptr);
+                EXPECT_TRUE(polozka()->isChecked());
+            }
+            // The outer side, in the material the configuration asks for.
+            if (v->CheckBox1()->isVisible() && v->CheckBox1()->isEnabled() && !v->CheckBox1()->isChecked())
+                Klikni(v->CheckBox1());
+            if (!v->OKButton()->isEnabled() && v->Ram1AK()->isVisible() && v->Ram1AK()->isEnabled())
+                Klikni(v->Ram1AK());
+            Snimek(v, std::string("vypln-") + r.snimek);
+            ASSERT_TRUE(v->OKButton()->isEnabled());
+            QTest::mouseClick(v->OKButton(), Qt::LeftButton);
+            potvrzeno = true;
+        });
+        Cekej<qmr::TypView>([&r](qmr::TypView *t) {
+            for (auto *tl : t->Tlacitka())
+                if (tl->objectName() == QString::fromStdString(TlacitkoJmeno(r.rodina)))
+                    tl->click();
+        });
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("StartButton")), Qt::LeftButton);
+        EXPECT_EQ(titulek, QString::fromUtf8(r.titulek));
+        EXPECT_EQ(oznacenPred, -1) << "the type is reset before the dialog opens";
+        EXPECT_TRUE(potvrzeno);
+        EXPECT_EQ(s.*r.typ, 2);
+        EXPECT_EQ(s.SJmenoV.empty(), false);
+        if (r.typ == &qmr::Session::VybranaOMrizka) {
+            EXPECT_EQ(s.SDoplnek1.DDoplnek.Kod, "MX01");
+            EXPECT_EQ(s.SDoplnek1.DDoplnek.Nazev, "M2 = 2 x kratka dekoracyjna");
+        }
+    }
+}
+
+// Every visible caption of a dialog lies inside it and is as wide as its text needs.
+void KontrolaPopisku(QWidget *d)
+{
+    for (QWidget *w : d->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(d) || qobject_cast<qmr::ObrazekView *>(w))
+            continue;
+        QString text;
+        if (auto *l = qobject_cast<QLabel *>(w))
+            text = l->text();
+        else if (auto *b = qobject_cast<QAbstractButton *>(w))
+            text = b->text();
+        if (text.isEmpty())
+            continue;
+        SCOPED_TRACE(text.toStdString());
+        const QRect r(w->mapTo(d, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(d->rect().contains(r)) << "outside the dialog";
+        EXPECT_GE(w->width(), w->sizeHint().width()) << "cut off";
+    }
+}
+
+// The infill selection keeps its design size; the third title sits 20 px left of its
+// picture for the "K0" code and 40 px right otherwise; the execution radio is 20 px per
+// item and 20 more; no caption is cut off.
+TEST_F(InfillViewsTest, InfillSelectionKeepsItsDesignGeometry)
+{
+    struct Radek {
+        bool hlinik, hlinik2;
+        const char *vypln;
+        int posunLF3; // 0: no third picture
+    };
+    const Radek radky[] = {
+        {false, false, "Kappa", -20},
+        {true, false, "Alba", 40},
+        {false, true, "Kalia", 0},
+        {true, false, "Arkada", 0},
+    };
+    Okno();
+    for (const Radek &r : radky) {
+        SCOPED_TRACE(r.vypln);
+        s.SHlinik = r.hlinik;
+        s.SHlinik2 = r.hlinik2;
+        qmr::TVVypln logika(s, obrazky);
+        qmr::VyplnView v(logika, okno.get());
+        v.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+        EXPECT_EQ(v.size(), QSize(880, 569));
+        const auto nalez = v.Seznam()->findItems(QString::fromUtf8(r.vypln), Qt::MatchExactly);
+        ASSERT_EQ(nalez.size(), 1);
+        v.Seznam()->setCurrentItem(nalez[0]);
+        if (r.posunLF3 != 0) {
+            ASSERT_TRUE(v.Image(3)->isVisible());
+            ASSERT_TRUE(v.LF(3)->isVisible());
+            EXPECT_EQ(v.LF(3)->x() - v.Image(3)->x(), r.posunLF3);
+        }
+        if (v.Volitko(0) && v.Volitko(0)->isVisible()) {
+            int n = 0;
+            while (v.Volitko(n))
+                ++n;
+            EXPECT_EQ(v.Volitko(0)->parentWidget()->height(), 20 * n + 20);
+            // The last item, then the outer side in its material: every caption fits.
+            Klikni(v.Volitko(n - 1));
+            if (v.CheckBox1()->isVisible() && v.CheckBox1()->isEnabled() && !v.CheckBox1()->isChecked())
+                Klikni(v.CheckBox1());
+        } else if (v.Image(1)->isEnabled()) {
+            QTest::mouseClick(v.Image(1), Qt::LeftButton);
+        }
+        KontrolaPopisku(&v);
+        Snimek(&v, std::string("geometrie-") + r.vypln);
+        v.reject();
+    }
 }
 
 // Esc in the infill selection cancels it, and with it the type dialog: the family flags
@@ -336,7 +543,7 @@ TEST_F(InfillViewsTest, ReinforcementViewStoresThePickedItem)
     qmr::VyztuzView v(logika, okno.get());
     Snimek(&v, "vyztuz");
     ASSERT_GE(v.PocetPolozek(), 1);
-    QTest::mouseClick(v.Polozka(0), Qt::LeftButton);
+    Klikni(v.Polozka(0));
     QTest::mouseClick(v.OKButton(), Qt::LeftButton);
     EXPECT_EQ(v.result(), qmr::kVysledekOK);
     EXPECT_EQ(s.SVyztuz, logika.TabVyzt()[0]);

@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qmr {
 
 namespace {
@@ -131,12 +133,28 @@ TypView::TypView(TVTyp &typ, QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
 
 // ---- VyplnView ----------------------------------------------------------------------
 
+// The infill selection is laid out by hand at its design size: the list at the left,
+// the three pictures side by side with their titles above, the execution radio and the
+// overlay radio below them, then the two side rows and the buttons.
+namespace {
+constexpr int kOkraj = 8;
+constexpr int kSeznamSirka = 200;
+constexpr int kObrX = kOkraj + kSeznamSirka + 16; // first picture
+constexpr int kObrY = 30;
+constexpr int kObrKrok = 200;                      // picture 180 + gap 20
+constexpr int kPodObrY = kObrY + 300 + 10;         // radios
+constexpr int kPrekryvX = kObrX + 320;
+constexpr int kRadekVyska = 22;
+constexpr int kTlacitkoSirka = 84;
+constexpr int kTlacitkoVyska = 26;
+} // namespace
+
 VyplnView::VyplnView(TVVypln &v, QWidget *parent) : QDialog(parent), v_(v)
 {
     setWindowTitle(QStr(TVVypln::kTitulek));
-    auto *l = new QHBoxLayout(this);
+    setFixedSize(TVVypln::kSirka, TVVypln::kVyska);
     seznam_ = new QListWidget(this);
-    seznam_->setFixedWidth(200);
+    seznam_->setGeometry(kOkraj, kOkraj, kSeznamSirka, TVVypln::kVyska - 2 * kOkraj);
     QPalette pal = seznam_->palette();
     pal.setColor(QPalette::Base, QColor(0, 255, 255));
     seznam_->setPalette(pal);
@@ -148,34 +166,19 @@ VyplnView::VyplnView(TVVypln &v, QWidget *parent) : QDialog(parent), v_(v)
         v_.VyberRadek(r);
         Obnov();
     });
-    l->addWidget(seznam_);
 
-    auto *prava = new QVBoxLayout;
-    auto *obrazky = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        auto *sl = new QVBoxLayout;
         lf_[i] = new QLabel(this);
         obr_[i] = new ObrazekView(this, 180, 300);
-        // The three pictures keep their places when one of them is hidden.
-        for (QWidget *w : {static_cast<QWidget *>(lf_[i]), static_cast<QWidget *>(obr_[i])}) {
-            QSizePolicy sp = w->sizePolicy();
-            sp.setRetainSizeWhenHidden(true);
-            w->setSizePolicy(sp);
-        }
+        obr_[i]->move(kObrX + i * kObrKrok, kObrY);
         connect(obr_[i], &ObrazekView::klik, this, [this, i] {
             v_.KlikObrazek(i + 1);
             Obnov();
         });
-        sl->addWidget(lf_[i]);
-        sl->addWidget(obr_[i]);
-        sl->addStretch();
-        obrazky->addLayout(sl);
     }
-    prava->addLayout(obrazky);
 
     volitkoBox_ = new QGroupBox(this);
-    volitkoBox_->setLayout(new QVBoxLayout);
-    prava->addWidget(volitkoBox_);
+    volitkoBox_->move(kObrX, kPodObrY);
 
     auto mk = [this](auto handler) {
         auto *c = new QCheckBox(this);
@@ -193,48 +196,31 @@ VyplnView::VyplnView(TVVypln &v, QWidget *parent) : QDialog(parent), v_(v)
     r1KK_ = mk(&TVVypln::NastavRam1KK);
     r2AK_ = mk(&TVVypln::NastavRam2AK);
     r2KK_ = mk(&TVVypln::NastavRam2KK);
-    auto *s1 = new QHBoxLayout;
-    s1->addWidget(cb1_);
-    s1->addWidget(r1AK_);
-    s1->addWidget(r1KK_);
-    s1->addStretch();
-    auto *s2 = new QHBoxLayout;
-    s2->addWidget(cb2_);
-    s2->addWidget(r2AK_);
-    s2->addWidget(r2KK_);
-    s2->addStretch();
-    prava->addLayout(s1);
-    prava->addLayout(s2);
 
     prekryvBox_ = new QGroupBox(this);
-    auto *pkl = new QVBoxLayout(prekryvBox_);
+    prekryvBox_->move(kPrekryvX, kPodObrY);
     for (int i = 0; i < 3; ++i) {
         prekryv_[i] = new QRadioButton(prekryvBox_);
+        prekryv_[i]->setAutoExclusive(false);
+        prekryv_[i]->setGeometry(10, 10 + 20 * i, 250, 20);
         connect(prekryv_[i], &QRadioButton::clicked, this, [this, i] {
             if (plnim_)
                 return;
             v_.NastavPrekryv(i);
             Obnov();
         });
-        pkl->addWidget(prekryv_[i]);
     }
-    prava->addWidget(prekryvBox_);
-    prava->addStretch();
 
-    auto *tl = new QHBoxLayout;
-    tl->addStretch();
     ok_ = new QPushButton(QStr(TVVypln::kOKButton), this);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, [this] { ZavriS(this, v_.Potvrd()); });
     zrusit_ = ZrusitTlacitko(this, TVVypln::kEscButton);
-    tl->addWidget(ok_);
-    tl->addWidget(zrusit_);
-    prava->addLayout(tl);
-    l->addLayout(prava);
+    const int tlY = TVVypln::kVyska - kOkraj - kTlacitkoVyska;
+    zrusit_->setGeometry(TVVypln::kSirka - kOkraj - kTlacitkoSirka, tlY, kTlacitkoSirka, kTlacitkoVyska);
+    ok_->setGeometry(zrusit_->x() - 8 - kTlacitkoSirka, tlY, kTlacitkoSirka, kTlacitkoVyska);
 
     v_.Obnov();
     Obnov();
-    resize(TVVypln::kSirka, TVVypln::kVyska);
     Umisti(this, v_.Umisteni(width(), height()));
 }
 
@@ -258,6 +244,8 @@ void VyplnView::stavVolitka()
         for (size_t i = 0; i < p.Polozky.size(); ++i) {
             auto *r = new QRadioButton(volitkoBox_);
             r->setAutoExclusive(false);
+            r->setGeometry(10, 10 + 20 * int(i), 290, 20);
+            r->show();
             const int k = int(i);
             connect(r, &QRadioButton::clicked, this, [this, k] {
                 if (plnim_)
@@ -265,7 +253,6 @@ void VyplnView::stavVolitka()
                 v_.KlikVolitko(k);
                 Obnov();
             });
-            volitkoBox_->layout()->addWidget(r);
             volitko_.push_back(r);
         }
     }
@@ -273,8 +260,40 @@ void VyplnView::stavVolitka()
         volitko_[i]->setText(QStr(p.Polozky[i]));
         volitko_[i]->setChecked(int(i) == p.Index);
     }
+    // The radio grows with its items: 20 per item and 20 for the frame.
+    const int vyska = v_.VolitkoVyska() > 0 ? v_.VolitkoVyska() : 20 * int(volitko_.size()) + 20;
+    volitkoBox_->resize(310, vyska);
     volitkoBox_->setVisible(p.Viditelny);
     volitkoBox_->setEnabled(p.Povoleny);
+}
+
+void VyplnView::rozloz()
+{
+    // Titles above the pictures; the third one moves with the code (LF3Posun).
+    for (int i = 0; i < 3; ++i) {
+        const int x = obr_[i]->x() + (i == 2 ? v_.LF3Posun() : 0);
+        const int sirka = std::min(lf_[i]->sizeHint().width(), TVVypln::kSirka - kOkraj - x);
+        lf_[i]->setGeometry(x, kObrY - 22, std::max(sirka, 0), 20);
+    }
+    // The side rows below the radios: side box, then the AX and AK boxes.
+    int y = kPodObrY + std::max(volitkoBox_->isVisible() ? volitkoBox_->height() : 0,
+                                prekryvBox_->isVisible() ? prekryvBox_->height() : 0) + 8;
+    y = std::min(y, TVVypln::kVyska - kOkraj - kTlacitkoVyska - 2 * kRadekVyska - 4);
+    const std::array<std::array<QCheckBox *, 3>, 2> rady{{{cb1_, r1AK_, r1KK_}, {cb2_, r2AK_, r2KK_}}};
+    for (const auto &rada : rady) {
+        const bool materialy = rada[1]->isVisibleTo(this) || rada[2]->isVisibleTo(this);
+        int sirka = rada[0]->sizeHint().width();
+        if (v_.SirokeStrany())
+            sirka = std::max(sirka, TVVypln::kSirkaStran);
+        int x = kObrX + (materialy ? std::min(sirka, 380) : sirka) + 10;
+        rada[0]->setGeometry(kObrX, y, x - 10 - kObrX, kRadekVyska);
+        for (int k = 1; k < 3; ++k) {
+            const int w = rada[k]->sizeHint().width();
+            rada[k]->setGeometry(x, y, w, kRadekVyska);
+            x += w + 10;
+        }
+        y += kRadekVyska;
+    }
 }
 
 void VyplnView::Obnov()
@@ -301,23 +320,18 @@ void VyplnView::Obnov()
     zaskrt(r2AK_, v_.Ram2AK());
     zaskrt(r1KK_, v_.Ram1KK());
     zaskrt(r2KK_, v_.Ram2KK());
-    for (QCheckBox *c : {cb1_, cb2_}) {
-        c->setMinimumWidth(v_.SirokeStrany() ? TVVypln::kSirkaStran : 0);
-        c->setMaximumWidth(v_.SirokeStrany() ? TVVypln::kSirkaStran : QWIDGETSIZE_MAX);
-    }
     const Prepinac &pk = v_.RadioPrekryv();
     for (int i = 0; i < 3; ++i) {
         const bool je = i < int(pk.Polozky.size());
         prekryv_[i]->setVisible(je);
         prekryv_[i]->setText(je ? QStr(pk.Polozky[i]) : QString());
-        prekryv_[i]->setAutoExclusive(false);
         prekryv_[i]->setChecked(i == pk.Index);
     }
+    prekryvBox_->resize(270, 20 * int(pk.Polozky.size()) + 20);
     prekryvBox_->setVisible(pk.Viditelny);
     prekryvBox_->setEnabled(pk.Povoleny);
     ok_->setEnabled(v_.OKPovolen());
-    // Captions change with every action: lay out now, not at the next event.
-    layout()->activate();
+    rozloz();
     plnim_ = false;
 }
 

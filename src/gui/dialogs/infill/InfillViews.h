@@ -69,9 +69,11 @@ public:
     VyplnView(TVVypln &v, QWidget *parent);
     QListWidget *Seznam() const { return seznam_; }
     ObrazekView *Image(int i) const { return obr_[i - 1]; }
+    QLabel *LF(int i) const { return lf_[i - 1]; }
     QRadioButton *Volitko(int i) const;
     QCheckBox *CheckBox1() const { return cb1_; }
     QCheckBox *CheckBox2() const { return cb2_; }
+    QCheckBox *Ram1AK() const { return r1AK_; }
     QRadioButton *Prekryv(int i) const;
     QPushButton *OKButton() const { return ok_; }
     QPushButton *ZrusitButton() const { return zrusit_; }
@@ -80,6 +82,7 @@ public:
 
 private:
     void stavVolitka();
+    void rozloz();
     TVVypln &v_;
     QListWidget *seznam_ = nullptr;
     std::array<ObrazekView *, 3> obr_{};
