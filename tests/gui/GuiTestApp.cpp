@@ -1,6 +1,13 @@
 #include "GuiTestApp.h"
 
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -22,3 +29,16 @@ private:
 [[maybe_unused]] ::testing::Environment *const prostredi = ::testing::AddGlobalTestEnvironment(new QtProstredi);
 
 } // namespace
+
+void guitest::Snimek(QWidget *w, const std::string &jmeno)
+{
+    const char *slozka = std::getenv("QUILMAR_SHOTS");
+    if (!slozka || !*slozka)
+        return;
+    w->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+    QTest::qWait(150);
+    const QPixmap p = QGuiApplication::platformName() == QLatin1String("offscreen") ? w->grab()
+                                                                                    : w->screen()->grabWindow(0);
+    p.save(QString::fromStdString(std::string(slozka) + "/" + jmeno + ".png"));
+}

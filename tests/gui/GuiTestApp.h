@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace guitest {
 
@@ -33,5 +34,11 @@ void ZaModalnim(std::function<void(T *)> akce)
     });
     t->start();
 }
+
+// With QUILMAR_SHOTS naming a folder, saves a picture named jmeno of the dialog for a
+// look by eye; nothing is compared. Offscreen it is the widget itself; on an X screen
+// (tools/dialog-shots.sh) the whole screen as a dealer sees it, the dialog over the
+// window.
+void Snimek(QWidget *w, const std::string &jmeno);
 
 } // namespace guitest

@@ -12,6 +12,8 @@
 #include "gui/core/Tiskarna.h"
 #include "gui/dialogs/infill/InfillViews.h"
 #include "gui/dialogs/infill/QtDialogRunner.h"
+#include "gui/dialogs/options/BarvaView.h"
+#include "gui/dialogs/options/RozmerView.h"
 #include "gui/mainwindow/TVolba.h"
 #include "support/FakeClock.h"
 #include "support/FakeFileDialogs.h"
@@ -20,15 +22,14 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -83,30 +84,14 @@ protected:
     {
         okno = std::make_unique<qmr::TVolba>(s, qmr::Platforma{zpravy, soubory, obrazky, hodiny, {}},
                                              qmr::VolbaDialogy{});
-        okno->setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, okno.get()));
+        okno->setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, okno.get()));
         okno->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(okno.get()));
         QTest::qWait(20);
         return *okno;
     }
 
-    // With QUILMAR_SHOTS naming a folder, a picture of the screen as it is now (the
-    // dialog over the window) for a look by eye; tools/dialog-shots.sh runs these tests
-    // on a virtual X screen with it. Nothing is compared.
-    static void Snimek(QWidget *w, const std::string &jmeno)
-    {
-        const char *slozka = std::getenv("QUILMAR_SHOTS");
-        if (!slozka || !*slozka)
-            return;
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-        QTest::qWait(150);
-        QScreen *obrazovka = w->screen();
-        const QPixmap p = QGuiApplication::platformName() == QLatin1String("offscreen")
-                              ? w->grab()
-                              : obrazovka->grabWindow(0);
-        p.save(QString::fromStdString(std::string(slozka) + "/" + jmeno + ".png"));
-    }
+    static void Snimek(QWidget *w, const std::string &jmeno) { guitest::Snimek(w, jmeno); }
 
     // Arms the whole chain: type button b, the first infill whose pictures and execution
     // allow OK, then the first picture of the format and variant dialogs if they open.
@@ -512,6 +497,64 @@ TEST_F(InfillViewsTest, CancelInTheTypeDialogChangesNothing)
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("StartButton")), Qt::LeftButton);
     EXPECT_EQ(s.TypZakazky, 0);
     EXPECT_TRUE(s.SJmenoV.empty());
+}
+
+// After the start the colours and the dimensions commands open their dialogs from the
+// window's buttons; confirmed, the window names the colours and the size and prices them.
+TEST_F(InfillViewsTest, ColoursAndDimensionsFollowTheStartFromTheWindow)
+{
+    qmr::TVolba &w = Okno();
+    NaplanujVyber(TVTyp::Tlacitko::ABS, "abs");
+    QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("StartButton")), Qt::LeftButton);
+    ASSERT_FALSE(s.SJmenoV.empty());
+    Zapomen();
+
+    auto *barvy = w.findChild<QPushButton *>(QStringLiteral("BarvyButton"));
+    ASSERT_TRUE(barvy->isEnabled()) << "colours come next";
+    bool videno = false;
+    Cekej<qmr::BarvaView>([&videno](qmr::BarvaView *d) {
+        videno = true;
+        const std::unique_ptr<qmr::BarvaView, void (*)(qmr::BarvaView *)> zavri(d, [](qmr::BarvaView *x) {
+            if (x->isVisible())
+                x->reject();
+        });
+        using St = qmr::StranaBarvy;
+        for (St st : {St::Vnejsi, St::Vnitrni}) {
+            QListWidget *l = d->Seznam(st);
+            ASSERT_GT(l->count(), 0);
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(0)).center());
+            if (d->RAL(st)->isVisible())
+                QTest::keyClicks(d->RAL(st), QStringLiteral("9016"));
+        }
+        Snimek(d, "okno-barvy");
+        ASSERT_TRUE(d->OKButton()->isEnabled());
+        QTest::mouseClick(d->OKButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(barvy, Qt::LeftButton);
+    EXPECT_TRUE(videno);
+    EXPECT_TRUE(s.BarvyVybrany);
+    EXPECT_FALSE(w.Stav().TextBarvy1.Text.empty());
+
+    Zapomen();
+    auto *rozmer = w.findChild<QPushButton *>(QStringLiteral("RozmerButton"));
+    ASSERT_TRUE(rozmer->isEnabled()) << "then the dimensions";
+    videno = false;
+    int sirka = 0;
+    Cekej<qmr::RozmerView>([&](qmr::RozmerView *d) {
+        videno = true;
+        sirka = d->Sirka()->Text().toInt();
+        Snimek(d, "okno-rozmer");
+        QTest::mouseClick(d->OKButton(), Qt::LeftButton);
+        if (d->isVisible())
+            d->reject();
+    });
+    QTest::mouseClick(rozmer, Qt::LeftButton);
+    EXPECT_TRUE(videno);
+    EXPECT_TRUE(s.RozmerVybran);
+    EXPECT_EQ(s.SSirka, sirka);
+    EXPECT_FALSE(w.Stav().TextRozmeru.Text.empty());
+    EXPECT_NE(s.nKonecna.Raw(), 0);
+    EXPECT_FALSE(w.Stav().CenaPoSleve.Text.empty());
 }
 
 // The reinforcement command of the main window opens the reinforcement view; OK confirms.

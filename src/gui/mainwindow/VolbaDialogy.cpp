@@ -5,6 +5,8 @@
 #include "gui/admin/UHesloView.h"
 #include "gui/core/Tiskarna.h"
 #include "gui/dialogs/infill/QtDialogRunner.h"
+#include "gui/dialogs/options/BarvaView.h"
+#include "gui/dialogs/options/RozmerView.h"
 #include "gui/pricing/UCenyDefView.h"
 
 #include <QPointer>
@@ -19,9 +21,15 @@ int Vysledek(bool potvrzeno) { return potvrzeno ? IDOK : IDCANCEL; }
 
 } // namespace
 
-VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, QWidget *okno)
+VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const PictureStore &obrazky,
+                               QWidget *okno)
 {
     VolbaDialogy d;
+    d.Barvy = [&s, &obrazky, okno] { return SpustBarvy(s, obrazky, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    d.BarvaRamu = [&s, &obrazky, okno] {
+        return SpustBarvuRamu(s, obrazky, okno) == kVysledekOK ? IDOK : IDCANCEL;
+    };
+    d.Rozmer = [&s, &m, okno] { return SpustRozmer(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
     d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
     d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };
     d.Predvolby = [&s, &m, okno] { return Vysledek(DefaultView::Spust(s, m, okno)); };

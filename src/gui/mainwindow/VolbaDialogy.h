@@ -12,6 +12,7 @@ namespace qmr {
 
 class DialogRunner;
 class Messages;
+class PictureStore;
 class Tiskarna;
 struct Session;
 
@@ -53,7 +54,9 @@ struct VolbaDialogy {
     std::function<void()> Oprogramu; // about box, modeless
 };
 
-// The dialogs the program has, parented to the main window okno.
-VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, QWidget *okno);
+// The dialogs the program has, parented to the main window okno; pictures (colour
+// swatches) come from obrazky.
+VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const PictureStore &obrazky,
+                               QWidget *okno);
 
 } // namespace qmr
