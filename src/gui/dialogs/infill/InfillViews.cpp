@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace qmr {
 
@@ -180,22 +181,22 @@ VyplnView::VyplnView(TVVypln &v, QWidget *parent) : QDialog(parent), v_(v)
     volitkoBox_ = new QGroupBox(this);
     volitkoBox_->move(kObrX, kPodObrY);
 
-    auto mk = [this](auto handler) {
+    auto mk = [this](std::function<void(TVVypln &, bool)> akce) {
         auto *c = new QCheckBox(this);
-        connect(c, &QCheckBox::clicked, this, [this, handler](bool z) {
+        connect(c, &QCheckBox::clicked, this, [this, akce = std::move(akce)](bool z) {
             if (plnim_)
                 return;
-            (v_.*handler)(z);
+            akce(v_, z);
             Obnov();
         });
         return c;
     };
-    cb1_ = mk(&TVVypln::NastavCheckBox1);
-    cb2_ = mk(&TVVypln::NastavCheckBox2);
-    r1AK_ = mk(&TVVypln::NastavRam1AK);
-    r1KK_ = mk(&TVVypln::NastavRam1KK);
-    r2AK_ = mk(&TVVypln::NastavRam2AK);
-    r2KK_ = mk(&TVVypln::NastavRam2KK);
+    cb1_ = mk([](TVVypln &v, bool z) { v.NastavCheckBox1(z); });
+    cb2_ = mk([](TVVypln &v, bool z) { v.NastavCheckBox2(z); });
+    r1AK_ = mk([](TVVypln &v, bool z) { v.NastavRam1AK(z); });
+    r1KK_ = mk([](TVVypln &v, bool z) { v.NastavRam1KK(z); });
+    r2AK_ = mk([](TVVypln &v, bool z) { v.NastavRam2AK(z); });
+    r2KK_ = mk([](TVVypln &v, bool z) { v.NastavRam2KK(z); });
 
     prekryvBox_ = new QGroupBox(this);
     prekryvBox_->move(kPrekryvX, kPodObrY);
