@@ -6,6 +6,9 @@
 #include "gui/core/Tiskarna.h"
 #include "gui/dialogs/infill/QtDialogRunner.h"
 #include "gui/dialogs/options/BarvaView.h"
+#include "gui/dialogs/options/DekoryView.h"
+#include "gui/dialogs/options/MrizkyView.h"
+#include "gui/dialogs/options/VitrazView.h"
 #include "gui/dialogs/options/RozmerView.h"
 #include "gui/pricing/UCenyDefView.h"
 
@@ -30,6 +33,10 @@ VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const Pi
         return SpustBarvuRamu(s, obrazky, okno) == kVysledekOK ? IDOK : IDCANCEL;
     };
     d.Rozmer = [&s, &m, okno] { return SpustRozmer(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    d.Dekory = [&s, &m, &obrazky, okno] { return SpustDekory(s, m, obrazky, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    // Stained glass and muntins: 1 chosen, 7 cleared, 2 cancelled.
+    d.Vitraz = [&s, &obrazky, okno] { return SpustVitraz(s, obrazky, okno); };
+    d.Mrizky = [&s, &obrazky, okno] { return SpustMrizky(s, obrazky, okno); };
     d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
     d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };
     d.Predvolby = [&s, &m, okno] { return Vysledek(DefaultView::Spust(s, m, okno)); };

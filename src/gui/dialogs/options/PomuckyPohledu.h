@@ -1,0 +1,60 @@
+#pragma once
+// Small helpers of the glass, stained-glass and muntin views: list rows, pictures and the
+// modal result.
+#include "dialogs/infill/Ovladace.h"
+#include "gui/core/DialogHelpers.h"
+#include "gui/core/QtPictureStore.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+
+#include <string>
+#include <vector>
+
+namespace qmr::pohled {
+
+inline void NaplnSeznam(QListWidget *w, const std::vector<std::string> &polozky)
+{
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const auto &n : polozky)
+        w->addItem(QStr(n));
+}
+
+// The selected row (-1 none). The current row is no choice: a list that gets the focus
+// makes its first row current without selecting it.
+inline int VybranyRadek(const QListWidget *w)
+{
+    const auto vybrane = w->selectedItems();
+    return vybrane.isEmpty() ? -1 : w->row(vybrane.front());
+}
+
+inline void VyberRadek(QListWidget *w, int radek)
+{
+    if (VybranyRadek(w) == radek)
+        return;
+    if (radek < 0)
+        w->clearSelection();
+    else
+        w->setCurrentRow(radek, QItemSelectionModel::ClearAndSelect);
+}
+
+// Shows the picture of o in the label, scaled into the label keeping its proportions;
+// hidden when o is hidden, has no file or the file cannot be decoded. cesta remembers the
+// file shown, so it is decoded once.
+inline void Ukaz(QLabel *l, const Obrazek &o, std::string &cesta)
+{
+    if (o.Cesta != cesta) {
+        cesta = o.Cesta;
+        const QImage img = cesta.empty() ? QImage() : QtPictureStore::Nacti(cesta);
+        l->setPixmap(img.isNull() ? QPixmap()
+                                  : QPixmap::fromImage(img).scaled(l->size(), Qt::KeepAspectRatio,
+                                                                   Qt::SmoothTransformation));
+    }
+    l->setVisible(o.Viditelny && !l->pixmap().isNull());
+}
+
+// exec() answers 0 (QDialog::Rejected) for Esc and the window's close button: Cancel.
+inline int Vysledek(int r) { return r == 0 ? kVysledekZrusit : r; }
+
+} // namespace qmr::pohled

@@ -1,0 +1,84 @@
+#include "gui/dialogs/options/VitrazView.h"
+
+#include "gui/dialogs/options/PomuckyPohledu.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace qmr {
+
+namespace {
+constexpr int kOkraj = 10;
+constexpr int kSeznamSirka = 300;
+constexpr int kSeznamVyska = 300;
+constexpr int kObrazekSirka = 200; // the pictures are 2 : 3
+constexpr int kTextVyska = 20;
+constexpr int kTlacitkoSirka = 84;
+constexpr int kNicSirka = 140;
+constexpr int kTlacitkoVyska = 26;
+} // namespace
+
+VitrazView::VitrazView(TVVitraz &v, QWidget *parent) : QDialog(parent), v_(v)
+{
+    setWindowTitle(QStr(TVVitraz::kTitulek));
+    seznam_ = new QListWidget(this);
+    seznam_->setObjectName(QStringLiteral("Seznam"));
+    seznam_->setGeometry(kOkraj, kOkraj, kSeznamSirka, kSeznamVyska);
+    pohled::NaplnSeznam(seznam_, v.Seznam());
+    connect(seznam_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (plnim_)
+            return;
+        v_.Vyber(pohled::VybranyRadek(seznam_));
+        Obnov();
+    });
+    const int vpravo = kOkraj + kSeznamSirka + kOkraj;
+    image1_ = new QLabel(this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image1_->setGeometry(vpravo, kOkraj, kObrazekSirka, kSeznamVyska);
+    const int sirka = vpravo + kObrazekSirka + kOkraj;
+    const int textTop = kOkraj + kSeznamVyska + kOkraj;
+    text_ = new QLabel(this);
+    text_->setObjectName(QStringLiteral("TextVitraze"));
+    text_->setGeometry(kOkraj, textTop, sirka - 2 * kOkraj, kTextVyska);
+    const int tlTop = textTop + kTextVyska + kOkraj;
+
+    esc_ = new QPushButton(QStr(TVVitraz::kEscButton), this);
+    esc_->setObjectName(QStringLiteral("EscButton"));
+    esc_->setGeometry(sirka - kOkraj - kTlacitkoSirka, tlTop, kTlacitkoSirka, kTlacitkoVyska);
+    connect(esc_, &QPushButton::clicked, this, [this] { done(kVysledekZrusit); });
+    nic_ = new QPushButton(QStr(TVVitraz::kNicButton), this);
+    nic_->setObjectName(QStringLiteral("NicButton"));
+    nic_->setGeometry(esc_->x() - 8 - kNicSirka, tlTop, kNicSirka, kTlacitkoVyska);
+    connect(nic_, &QPushButton::clicked, this, [this] { done(v_.Nic()); });
+    ok_ = new QPushButton(QStr(TVVitraz::kOKButton), this);
+    ok_->setObjectName(QStringLiteral("OKButton"));
+    ok_->setDefault(true);
+    ok_->setGeometry(nic_->x() - 8 - kTlacitkoSirka, tlTop, kTlacitkoSirka, kTlacitkoVyska);
+    connect(ok_, &QPushButton::clicked, this, [this] { done(v_.Potvrd()); });
+
+    setFixedSize(sirka, tlTop + kTlacitkoVyska + kOkraj);
+    Obnov();
+    qmr::Umisti(this, v.Umisteni(width(), height()));
+}
+
+void VitrazView::Obnov()
+{
+    plnim_ = true;
+    pohled::VyberRadek(seznam_, v_.Radek());
+    text_->setText(QStr(v_.TextVitraze().Text));
+    text_->setVisible(v_.TextVitraze().Viditelny);
+    pohled::Ukaz(image1_, v_.Image1(), cesta_);
+    ok_->setEnabled(v_.OKPovolen());
+    plnim_ = false;
+}
+
+int SpustVitraz(Session &s, const PictureStore &obrazky, QWidget *parent)
+{
+    TVVitraz logika(s, obrazky);
+    VitrazView v(logika, parent);
+    return pohled::Vysledek(v.exec());
+}
+
+} // namespace qmr
