@@ -13,6 +13,7 @@
 #include "gui/dialogs/infill/InfillViews.h"
 #include "gui/dialogs/infill/QtDialogRunner.h"
 #include "gui/dialogs/options/BarvaView.h"
+#include "gui/dialogs/options/DoplnkyView.h"
 #include "gui/dialogs/options/RozmerView.h"
 #include "gui/mainwindow/TVolba.h"
 #include "support/FakeClock.h"
@@ -553,6 +554,41 @@ TEST_F(InfillViewsTest, ColoursAndDimensionsFollowTheStartFromTheWindow)
     EXPECT_TRUE(s.RozmerVybran);
     EXPECT_EQ(s.SSirka, sirka);
     EXPECT_FALSE(w.Stav().TextRozmeru.Text.empty());
+    EXPECT_NE(s.nKonecna.Raw(), 0);
+    EXPECT_FALSE(w.Stav().CenaPoSleve.Text.empty());
+}
+
+// "Tylko akcesoria" in the type dialog leads to the accessories; confirmed, the window
+// shows the accessory and its price without an infill.
+TEST_F(InfillViewsTest, AccessoriesOnlyStartShowsTheAccessoryAndItsPrice)
+{
+    qmr::TVolba &w = Okno();
+    bool videno = false;
+    Cekej<qmr::DoplnkyView>([&videno](qmr::DoplnkyView *d) {
+        videno = true;
+        const std::unique_ptr<qmr::DoplnkyView, void (*)(qmr::DoplnkyView *)> zavri(d, [](qmr::DoplnkyView *x) {
+            if (x->isVisible())
+                x->reject();
+        });
+        const auto nalez = d->Seznam()->findItems(QStringLiteral("Klamka z szyldem"), Qt::MatchExactly);
+        ASSERT_EQ(nalez.size(), 1);
+        QTest::mouseClick(d->Seznam()->viewport(), Qt::LeftButton, {}, d->Seznam()->visualItemRect(nalez[0]).center());
+        nalez[0]->setCheckState(Qt::Checked);
+        Snimek(d, "okno-doplnky");
+        ASSERT_TRUE(d->OKButton()->isEnabled());
+        QTest::mouseClick(d->OKButton(), Qt::LeftButton);
+    });
+    Cekej<qmr::TypView>([](qmr::TypView *t) {
+        for (auto *tl : t->Tlacitka())
+            if (tl->objectName() == QStringLiteral("Button3"))
+                tl->click();
+    });
+    QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("StartButton")), Qt::LeftButton);
+    EXPECT_TRUE(videno);
+    EXPECT_EQ(s.TypZakazky, 2);
+    EXPECT_TRUE(s.DoplnkyVybrany);
+    EXPECT_EQ(s.SDoplnek1.DDoplnek.Kod, "kl01");
+    EXPECT_FALSE(w.Stav().TextDoplnku[0].Text.empty());
     EXPECT_NE(s.nKonecna.Raw(), 0);
     EXPECT_FALSE(w.Stav().CenaPoSleve.Text.empty());
 }

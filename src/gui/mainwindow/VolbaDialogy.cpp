@@ -3,10 +3,14 @@
 #include "core/Messages.h"
 #include "gui/admin/UAboutView.h"
 #include "gui/admin/UHesloView.h"
+#include "gui/core/QtPictureStore.h"
 #include "gui/core/Tiskarna.h"
 #include "gui/dialogs/infill/QtDialogRunner.h"
 #include "gui/dialogs/options/BarvaView.h"
 #include "gui/dialogs/options/DekoryView.h"
+#include "gui/dialogs/options/DoplSupView.h"
+#include "gui/dialogs/options/DoplnkyView.h"
+#include "gui/dialogs/options/PoznamkyView.h"
 #include "gui/dialogs/options/MrizkyView.h"
 #include "gui/dialogs/options/VitrazView.h"
 #include "gui/dialogs/options/RozmerView.h"
@@ -37,6 +41,16 @@ VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const Pi
     // Stained glass and muntins: 1 chosen, 7 cleared, 2 cancelled.
     d.Vitraz = [&s, &obrazky, okno] { return SpustVitraz(s, obrazky, okno); };
     d.Mrizky = [&s, &obrazky, okno] { return SpustMrizky(s, obrazky, okno); };
+    // Accessories: 1 chosen, 7 cleared, 2 cancelled.
+    d.Doplnky = [&s, &m, &obrazky, okno] { return SpustDoplnky(s, m, obrazky, okno); };
+    d.DoplSup = [&s, &obrazky, okno] {
+        // Placement over the window's current drawing (none with another picture store).
+        const auto *qt = dynamic_cast<const QtPictureStore *>(&obrazky);
+        const QImage obraz = qt ? qt->Image(PictureStore::Target::Picture) : QImage();
+        const QImage skla = qt ? qt->Image(PictureStore::Target::PomRys) : QImage();
+        return SpustDoplSup(s, obraz, skla, okno) == kVysledekOK ? IDOK : IDCANCEL;
+    };
+    d.Poznamky = [&s, &m, okno] { return SpustPoznamky(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
     d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
     d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };
     d.Predvolby = [&s, &m, okno] { return Vysledek(DefaultView::Spust(s, m, okno)); };
