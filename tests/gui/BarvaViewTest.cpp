@@ -1,6 +1,7 @@
 // The colour dialogs as Qt views, run modally offscreen over the demo catalogue with its
 // swatches: pick colours, type RAL numbers, confirm or cancel, check the session.
 #include "GuiTestApp.h"
+#include "Modalni.h"
 
 #include "catalogues/Seznamy.h"
 #include "core/Session.h"
@@ -52,38 +53,10 @@ protected:
         s.SFormat = 1;
         s.SHlinik = true;
     }
-    void TearDown() override { casovace.reset(); }
 
-    // Runs krok on the modal dialog of class T once it is on the screen, then closes it
-    // with Cancel if krok left it open (an assertion that failed in krok included). The
-    // poller belongs to the fixture, so one whose dialog never opened dies with the test.
-    template <class T> void Cekej(std::function<void(T *)> krok)
-    {
-        auto *t = new QTimer(casovace.get());
-        QObject::connect(t, &QTimer::timeout, t, [t, krok] {
-            auto *w = qobject_cast<T *>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            t->stop();
-            t->deleteLater();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-            krok(w);
-            if (w->isVisible())
-                w->reject();
-        });
-        t->start(10);
-    }
+    template <class T> void Cekej(std::function<void(T *)> krok) { modalni.Cekej<T>(std::move(krok)); }
 
-    // A click on the row of the list that shows nazev; false when the list has none.
-    static bool Klikni(QListWidget *l, const std::string &nazev)
-    {
-        const auto nalez = l->findItems(QString::fromStdString(nazev), Qt::MatchExactly);
-        if (nalez.isEmpty())
-            return false;
-        l->scrollToItem(nalez.front());
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(nalez.front()).center());
-        return true;
-    }
+    static bool Klikni(QListWidget *l, const std::string &nazev) { return guitest::KlikniRadek(l, nazev); }
 
     static void Snimek(QWidget *w, const std::string &jmeno) { guitest::Snimek(w, jmeno); }
 
@@ -97,7 +70,7 @@ protected:
     qmrtest::TempDir dir;
     qmr::Session s;
     qmr::QtPictureStore obrazky;
-    std::unique_ptr<QObject> casovace = std::make_unique<QObject>();
+    guitest::Modalni modalni;
 };
 
 TEST_F(BarvaViewTest, AluminiumColoursWithRalNumbersAreConfirmed)

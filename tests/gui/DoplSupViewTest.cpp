@@ -1,6 +1,7 @@
 // The accessory placement dialog as a Qt view, run modally offscreen: drag a marker onto
 // the sketch, type a position, confirm or cancel, check the session.
 #include "GuiTestApp.h"
+#include "Modalni.h"
 
 #include "core/Session.h"
 #include "dialogs/infill/Ovladace.h"
@@ -50,24 +51,8 @@ protected:
             obraz.fill(Qt::white);
         }
     }
-    void TearDown() override { casovace.reset(); }
 
-    void Cekej(std::function<void(DoplSupView *)> krok)
-    {
-        auto *t = new QTimer(casovace.get());
-        QObject::connect(t, &QTimer::timeout, t, [t, krok] {
-            auto *w = qobject_cast<DoplSupView *>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            t->stop();
-            t->deleteLater();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-            krok(w);
-            if (w->isVisible())
-                w->reject();
-        });
-        t->start(10);
-    }
+    void Cekej(std::function<void(DoplSupView *)> krok) { modalni.Cekej<DoplSupView>(std::move(krok)); }
 
     // Drags the marker of slot i with the mouse to the point (form coordinates).
     static void Tahni(DoplSupView *d, int i, QPoint cil)
@@ -80,7 +65,7 @@ protected:
 
     qmr::Session s;
     QImage obraz;
-    std::unique_ptr<QObject> casovace = std::make_unique<QObject>();
+    guitest::Modalni modalni;
 };
 
 TEST_F(DoplSupViewTest, DraggedAndTypedPositionsAreConfirmed)

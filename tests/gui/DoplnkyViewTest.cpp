@@ -2,6 +2,7 @@
 // its pictures: check accessories, set mounting, counts and thicknesses, confirm, clear or
 // cancel, check the session.
 #include "GuiTestApp.h"
+#include "Modalni.h"
 
 #include "core/Session.h"
 #include "dialogs/infill/Snimek.h"
@@ -47,37 +48,16 @@ protected:
         s.CTloustka = 36;
         s.STloustka = 34;
     }
-    void TearDown() override { casovace.reset(); }
 
-    // Runs krok on the modal dialog once it is on the screen, then closes it with Cancel
-    // if krok left it open (an assertion that failed in krok included).
-    void Cekej(std::function<void(DoplnkyView *)> krok)
-    {
-        auto *t = new QTimer(casovace.get());
-        QObject::connect(t, &QTimer::timeout, t, [t, krok] {
-            auto *w = qobject_cast<DoplnkyView *>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            t->stop();
-            t->deleteLater();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-            krok(w);
-            if (w->isVisible())
-                w->reject();
-        });
-        t->start(10);
-    }
+    void Cekej(std::function<void(DoplnkyView *)> krok) { modalni.Cekej<DoplnkyView>(std::move(krok)); }
 
     // Clicks the row of the accessory and sets its check mark; false when not listed.
     static bool Zaskrtni(QListWidget *l, const std::string &nazev)
     {
-        const auto nalez = l->findItems(QString::fromStdString(nazev), Qt::MatchExactly);
-        if (nalez.isEmpty())
-            return false;
-        l->scrollToItem(nalez.front());
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(nalez.front()).center());
-        nalez.front()->setCheckState(Qt::Checked);
-        return true;
+        QListWidgetItem *r = guitest::KlikniRadek(l, nazev);
+        if (r)
+            r->setCheckState(Qt::Checked);
+        return r != nullptr;
     }
 
     static void Napis(QSpinBox *e, const QString &text)
@@ -92,7 +72,7 @@ protected:
     qmr::Session s;
     qmrtest::FakeMessages m;
     qmr::QtPictureStore obrazky;
-    std::unique_ptr<QObject> casovace = std::make_unique<QObject>();
+    guitest::Modalni modalni;
 };
 
 TEST_F(DoplnkyViewTest, InfillJobAccessoriesAreConfirmed)

@@ -1,6 +1,7 @@
 // The start-flow dialogs as Qt views, driven offscreen through the main window's Start
 // button over the demo catalogue with its real pictures.
 #include "GuiTestApp.h"
+#include "Modalni.h"
 
 #include "catalogues/Katalog.h"
 #include "catalogues/Seznamy.h"
@@ -59,27 +60,12 @@ protected:
     }
     void TearDown() override
     {
-        casovace.reset();
+        modalni.Zapomen();
         okno.reset();
     }
 
-    // As guitest::ZaModalnim, but the poller belongs to the fixture: one whose dialog did
-    // not open dies with the test (or with Zapomen) instead of firing into the next one.
-    template <class T> void Cekej(std::function<void(T *)> akce)
-    {
-        auto *t = new QTimer(casovace.get());
-        QObject::connect(t, &QTimer::timeout, t, [t, akce] {
-            if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget())) {
-                t->stop();
-                t->deleteLater();
-                // Clicks reach a dialog once it is on the screen.
-                EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-                akce(w);
-            }
-        });
-        t->start(10);
-    }
-    void Zapomen() { casovace = std::make_unique<QObject>(); }
+    template <class T> void Cekej(std::function<void(T *)> akce) { modalni.Cekej<T>(std::move(akce)); }
+    void Zapomen() { modalni.Zapomen(); }
 
     qmr::TVolba &Okno()
     {
@@ -168,7 +154,7 @@ protected:
     qmrtest::FakeClock hodiny{2024, 3, 5};
     qmr::Tiskarna tisk;
     std::unique_ptr<qmr::TVolba> okno;
-    std::unique_ptr<QObject> casovace = std::make_unique<QObject>();
+    guitest::Modalni modalni;
     int vyplni = 0, formatu = 0, variant = 0, pocetRadku = 0;
     bool oznacen = false;
 };

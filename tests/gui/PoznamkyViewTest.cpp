@@ -1,6 +1,7 @@
 // The notes dialog as a Qt view, run modally offscreen: type notes, leave the text,
 // confirm or cancel, check the session.
 #include "GuiTestApp.h"
+#include "Modalni.h"
 
 #include "core/Session.h"
 #include "dialogs/infill/Ovladace.h"
@@ -25,30 +26,12 @@ using qmr::PoznamkyView;
 
 class PoznamkyViewTest : public ::testing::Test {
 protected:
-    void TearDown() override { casovace.reset(); }
 
-    // Runs krok on the modal dialog once it is on the screen, then closes it with Cancel
-    // if krok left it open.
-    void Cekej(std::function<void(PoznamkyView *)> krok)
-    {
-        auto *t = new QTimer(casovace.get());
-        QObject::connect(t, &QTimer::timeout, t, [t, krok] {
-            auto *w = qobject_cast<PoznamkyView *>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            t->stop();
-            t->deleteLater();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-            krok(w);
-            if (w->isVisible())
-                w->reject();
-        });
-        t->start(10);
-    }
+    void Cekej(std::function<void(PoznamkyView *)> krok) { modalni.Cekej<PoznamkyView>(std::move(krok)); }
 
     qmr::Session s;
     qmrtest::FakeMessages m;
-    std::unique_ptr<QObject> casovace = std::make_unique<QObject>();
+    guitest::Modalni modalni;
 };
 
 TEST_F(PoznamkyViewTest, TwelveLinesAreWarnedAboutAndAllStored)

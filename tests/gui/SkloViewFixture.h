@@ -4,6 +4,7 @@
 // glazing S1, and a poller that drives the modal dialog and closes it even when a step
 // fails.
 #include "GuiTestApp.h"
+#include "Modalni.h"
 
 #include "core/Session.h"
 #include "gui/core/QtPictureStore.h"
@@ -51,38 +52,10 @@ protected:
         s.SZaskleni = 1;
         s.SVyztuz = 0;
     }
-    void TearDown() override { casovace.reset(); }
 
-    // Runs krok on the modal dialog of class T once it is on the screen, then closes it
-    // with Cancel if krok left it open (an assertion that failed in krok included). The
-    // poller belongs to the fixture, so one whose dialog never opened dies with the test.
-    template <class T> void Cekej(std::function<void(T *)> krok)
-    {
-        auto *t = new QTimer(casovace.get());
-        QObject::connect(t, &QTimer::timeout, t, [t, krok] {
-            auto *w = qobject_cast<T *>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            t->stop();
-            t->deleteLater();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-            krok(w);
-            if (w->isVisible())
-                w->reject();
-        });
-        t->start(10);
-    }
+    template <class T> void Cekej(std::function<void(T *)> krok) { modalni.Cekej<T>(std::move(krok)); }
 
-    // A click on the row of the list that shows nazev; false when the list has none.
-    static bool Klikni(QListWidget *l, const std::string &nazev)
-    {
-        const auto nalez = l->findItems(QString::fromStdString(nazev), Qt::MatchExactly);
-        if (nalez.isEmpty())
-            return false;
-        l->scrollToItem(nalez.front());
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(nalez.front()).center());
-        return true;
-    }
+    static bool Klikni(QListWidget *l, const std::string &nazev) { return guitest::KlikniRadek(l, nazev); }
 
     static QStringList Polozky(const QListWidget *l)
     {
@@ -96,7 +69,7 @@ protected:
     qmr::Session s;
     qmrtest::FakeMessages zpravy;
     qmr::QtPictureStore obrazky;
-    std::unique_ptr<QObject> casovace = std::make_unique<QObject>();
+    guitest::Modalni modalni;
 };
 
 } // namespace guitest
