@@ -1,4 +1,5 @@
 #include "dialogs/options/UMrizky.h"
+#include "dialogs/options/UVitraz.h"
 
 #include "catalogues/Katalog.h"
 #include "core/Funkce.h"
@@ -8,16 +9,8 @@ namespace qmr {
 
 TVMrizky::TVMrizky(Session &s, const PictureStore &obrazky) : s_(s), obrazky_(obrazky)
 {
-    const TSifraSoubor &f = Katalog(s, kMrizky);
     const std::string klic = "CS" + std::to_string(s.SZaskleni) + "S1F" + std::to_string(s.SFormat);
-    std::vector<std::string> nazvy;
-    for (const std::string &sekce : f.ReadSections()) {
-        const std::string kod = f.ReadString(sekce, "Kod", sekce);
-        if (SubStr(kod, 1, 2) == s.SVypln.DVypln.Kod && f.ReadSifra(sekce, klic) > 0)
-            nazvy.push_back(sekce);
-    }
-    for (std::size_t i : SeradNazvy(nazvy))
-        seznam_.push_back(nazvy[i]);
+    seznam_ = SekceVyplne(Katalog(s, kMrizky), s.SVypln.DVypln.Kod, klic);
     image1_.Viditelny = false;
 }
 

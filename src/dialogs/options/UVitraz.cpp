@@ -10,18 +10,24 @@
 
 namespace qmr {
 
-TVVitraz::TVVitraz(Session &s, const PictureStore &obrazky) : s_(s), obrazky_(obrazky)
+std::vector<std::string> SekceVyplne(const TSifraSoubor &f, const std::string &kodVyplne, const std::string &klic)
 {
-    const TSifraSoubor &f = Katalog(s, kVitraze);
-    const std::string klic = "CF" + std::to_string(s.SFormat) + "S" + std::to_string(s.SZaskleni);
     std::vector<std::string> nazvy;
     for (const std::string &sekce : f.ReadSections()) {
         const std::string kod = f.ReadString(sekce, "Kod", sekce);
-        if (SubStr(kod, 1, 2) == s.SVypln.DVypln.Kod && f.ReadSifra(sekce, klic) > 0)
+        if (SubStr(kod, 1, 2) == kodVyplne && f.ReadSifra(sekce, klic) > 0)
             nazvy.push_back(sekce);
     }
+    std::vector<std::string> serazene;
     for (std::size_t i : SeradNazvy(nazvy))
-        seznam_.push_back(nazvy[i]);
+        serazene.push_back(nazvy[i]);
+    return serazene;
+}
+
+TVVitraz::TVVitraz(Session &s, const PictureStore &obrazky) : s_(s), obrazky_(obrazky)
+{
+    const std::string klic = "CF" + std::to_string(s.SFormat) + "S" + std::to_string(s.SZaskleni);
+    seznam_ = SekceVyplne(Katalog(s, kVitraze), s.SVypln.DVypln.Kod, klic);
     image1_.Viditelny = false;
 }
 

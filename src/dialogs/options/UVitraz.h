@@ -21,6 +21,13 @@
 
 namespace qmr {
 
+class TSifraSoubor;
+
+// The sections of catalogue f that belong to the infill kodVyplne (the first two
+// characters of their "Kod", the section name by default) and have a price klic above 0,
+// sorted by name: the stained glasses or muntins offered for the infill.
+std::vector<std::string> SekceVyplne(const TSifraSoubor &f, const std::string &kodVyplne, const std::string &klic);
+
 class TVVitraz {
 public:
     static constexpr const char *kTitulek = "Wybór witraży, szkła piaskowanego i spiekanego";

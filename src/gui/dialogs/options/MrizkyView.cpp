@@ -18,8 +18,6 @@ constexpr int kSeznamVyska = 300;
 constexpr int kObrazekPole = 135; // the widest picture (format 1)
 constexpr int kSirkaVyska = 56;
 constexpr int kLabelVyska = 20;
-constexpr int kTlacitkoSirka = 84;
-constexpr int kNicSirka = 140;
 constexpr int kTlacitkoVyska = 26;
 } // namespace
 
@@ -56,19 +54,11 @@ MrizkyView::MrizkyView(TVMrizky &v, QWidget *parent) : QDialog(parent), v_(v)
     label1_->setGeometry(kOkraj, labelTop, sirka - 2 * kOkraj, kLabelVyska);
     const int tlTop = labelTop + kLabelVyska + kOkraj;
 
-    esc_ = new QPushButton(QStr(TVMrizky::kEscButton), this);
-    esc_->setObjectName(QStringLiteral("EscButton"));
-    esc_->setGeometry(sirka - kOkraj - kTlacitkoSirka, tlTop, kTlacitkoSirka, kTlacitkoVyska);
-    connect(esc_, &QPushButton::clicked, this, [this] { done(kVysledekZrusit); });
-    nic_ = new QPushButton(QStr(TVMrizky::kNicButton), this);
-    nic_->setObjectName(QStringLiteral("NicButton"));
-    nic_->setGeometry(esc_->x() - 8 - kNicSirka, tlTop, kNicSirka, kTlacitkoVyska);
-    connect(nic_, &QPushButton::clicked, this, [this] { done(v_.Nic()); });
-    ok_ = new QPushButton(QStr(TVMrizky::kOKButton), this);
-    ok_->setObjectName(QStringLiteral("OKButton"));
-    ok_->setDefault(true);
-    ok_->setGeometry(nic_->x() - 8 - kTlacitkoSirka, tlTop, kTlacitkoSirka, kTlacitkoVyska);
-    connect(ok_, &QPushButton::clicked, this, [this] { done(v_.Potvrd()); });
+    const auto tl = pohled::PridejTlacitka(this, sirka, tlTop, TVMrizky::kOKButton, TVMrizky::kNicButton, TVMrizky::kEscButton,
+                                           [this] { return v_.Potvrd(); }, [this] { return v_.Nic(); });
+    ok_ = tl.ok;
+    nic_ = tl.nic;
+    esc_ = tl.esc;
 
     setFixedSize(sirka, tlTop + kTlacitkoVyska + kOkraj);
     Obnov();

@@ -5,10 +5,13 @@
 #include "gui/core/DialogHelpers.h"
 #include "gui/core/QtPictureStore.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +55,32 @@ inline void Ukaz(QLabel *l, const Obrazek &o, std::string &cesta)
                                                                    Qt::SmoothTransformation));
     }
     l->setVisible(o.Viditelny && !l->pixmap().isNull());
+}
+
+// The buttons OK, "clear" and Cancel, right-aligned in one row at top, of a dialog of the
+// given width; OK closes with potvrd(), "clear" with nic(), Cancel with 2.
+struct TlacitkaOkNicEsc {
+    QPushButton *ok = nullptr, *nic = nullptr, *esc = nullptr;
+};
+inline TlacitkaOkNicEsc PridejTlacitka(QDialog *d, int sirka, int top, const char *okText, const char *nicText,
+                                       const char *escText, std::function<int()> potvrd, std::function<int()> nic)
+{
+    constexpr int kOkraj = 10, kTlacitkoSirka = 84, kNicSirka = 140, kVyska = 26;
+    TlacitkaOkNicEsc t;
+    t.esc = new QPushButton(QStr(escText), d);
+    t.esc->setObjectName(QStringLiteral("EscButton"));
+    t.esc->setGeometry(sirka - kOkraj - kTlacitkoSirka, top, kTlacitkoSirka, kVyska);
+    QObject::connect(t.esc, &QPushButton::clicked, d, [d] { d->done(kVysledekZrusit); });
+    t.nic = new QPushButton(QStr(nicText), d);
+    t.nic->setObjectName(QStringLiteral("NicButton"));
+    t.nic->setGeometry(t.esc->x() - 8 - kNicSirka, top, kNicSirka, kVyska);
+    QObject::connect(t.nic, &QPushButton::clicked, d, [d, nic = std::move(nic)] { d->done(nic()); });
+    t.ok = new QPushButton(QStr(okText), d);
+    t.ok->setObjectName(QStringLiteral("OKButton"));
+    t.ok->setDefault(true);
+    t.ok->setGeometry(t.nic->x() - 8 - kTlacitkoSirka, top, kTlacitkoSirka, kVyska);
+    QObject::connect(t.ok, &QPushButton::clicked, d, [d, potvrd = std::move(potvrd)] { d->done(potvrd()); });
+    return t;
 }
 
 // exec() answers 0 (QDialog::Rejected) for Esc and the window's close button: Cancel.

@@ -14,8 +14,6 @@ constexpr int kSeznamSirka = 300;
 constexpr int kSeznamVyska = 300;
 constexpr int kObrazekSirka = 200; // the pictures are 2 : 3
 constexpr int kTextVyska = 20;
-constexpr int kTlacitkoSirka = 84;
-constexpr int kNicSirka = 140;
 constexpr int kTlacitkoVyska = 26;
 } // namespace
 
@@ -44,19 +42,11 @@ VitrazView::VitrazView(TVVitraz &v, QWidget *parent) : QDialog(parent), v_(v)
     text_->setGeometry(kOkraj, textTop, sirka - 2 * kOkraj, kTextVyska);
     const int tlTop = textTop + kTextVyska + kOkraj;
 
-    esc_ = new QPushButton(QStr(TVVitraz::kEscButton), this);
-    esc_->setObjectName(QStringLiteral("EscButton"));
-    esc_->setGeometry(sirka - kOkraj - kTlacitkoSirka, tlTop, kTlacitkoSirka, kTlacitkoVyska);
-    connect(esc_, &QPushButton::clicked, this, [this] { done(kVysledekZrusit); });
-    nic_ = new QPushButton(QStr(TVVitraz::kNicButton), this);
-    nic_->setObjectName(QStringLiteral("NicButton"));
-    nic_->setGeometry(esc_->x() - 8 - kNicSirka, tlTop, kNicSirka, kTlacitkoVyska);
-    connect(nic_, &QPushButton::clicked, this, [this] { done(v_.Nic()); });
-    ok_ = new QPushButton(QStr(TVVitraz::kOKButton), this);
-    ok_->setObjectName(QStringLiteral("OKButton"));
-    ok_->setDefault(true);
-    ok_->setGeometry(nic_->x() - 8 - kTlacitkoSirka, tlTop, kTlacitkoSirka, kTlacitkoVyska);
-    connect(ok_, &QPushButton::clicked, this, [this] { done(v_.Potvrd()); });
+    const auto tl = pohled::PridejTlacitka(this, sirka, tlTop, TVVitraz::kOKButton, TVVitraz::kNicButton, TVVitraz::kEscButton,
+                                           [this] { return v_.Potvrd(); }, [this] { return v_.Nic(); });
+    ok_ = tl.ok;
+    nic_ = tl.nic;
+    esc_ = tl.esc;
 
     setFixedSize(sirka, tlTop + kTlacitkoVyska + kOkraj);
     Obnov();
