@@ -68,7 +68,7 @@ void NactiDataPath(Session &s)
     s.DataPath = JeSlozka(cesta) ? SLomitkem(cesta) : VychoziDataPath(s);
 }
 
-void Nacti(Session &s, TFirma &Firma)
+void NactiFirmu(Session &s, TFirma &Firma)
 {
     const IniFile &f = s.Soubory.Get(s.apConf);
     TFirmaData &d = Firma.Data;
@@ -76,7 +76,12 @@ void Nacti(Session &s, TFirma &Firma)
         d.*pole = f.ReadString(kFirma, klic, "");
     d.MapiGroup = f.ReadInteger(kFirma, kMapiGroup, 0);
     d.Kod = f.ReadString(kFirma, kKod, "");
-    s.apFirma = d.Nazev1;
+}
+
+void Nacti(Session &s, TFirma &Firma)
+{
+    NactiFirmu(s, Firma);
+    s.apFirma = Firma.Data.Nazev1;
     NactiDataPath(s);
 }
 

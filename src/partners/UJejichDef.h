@@ -12,6 +12,10 @@ namespace qmr {
 // 0), sets apFirma := Nazev1 and takes DataPath from [USER] "Path" (NactiDataPath).
 void Nacti(Session &s, TFirma &Firma);
 
+// Reads [Firma] into Firma.Data like Nacti, leaving the session's apFirma and DataPath
+// alone (the customer dialog's private copy).
+void NactiFirmu(Session &s, TFirma &Firma);
+
 // Writes every key of [Firma] in its order (MapiGroup as an integer) in one atomic
 // replace of apConf, then takes DataPath from [USER] "Path" again. Throws EFileError
 // when the file cannot be written.

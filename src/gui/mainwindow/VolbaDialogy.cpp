@@ -4,6 +4,7 @@
 #include "gui/admin/UAboutView.h"
 #include "gui/admin/UHesloView.h"
 #include "gui/core/QtPictureStore.h"
+#include "gui/core/XdgMailClient.h"
 #include "gui/core/Tiskarna.h"
 #include "gui/dialogs/infill/QtDialogRunner.h"
 #include "gui/dialogs/options/BarvaView.h"
@@ -14,6 +15,7 @@
 #include "gui/dialogs/options/MrizkyView.h"
 #include "gui/dialogs/options/VitrazView.h"
 #include "gui/dialogs/options/RozmerView.h"
+#include "gui/partners/PartneriViews.h"
 #include "gui/pricing/UCenyDefView.h"
 
 #include <QPointer>
@@ -51,6 +53,12 @@ VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const Pi
         return SpustDoplSup(s, obraz, skla, okno) == kVysledekOK ? IDOK : IDCANCEL;
     };
     d.Poznamky = [&s, &m, okno] { return SpustPoznamky(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    d.Dodavatel = [&s, &m, okno] { return SpustDodavatele(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    d.Odberatel = [&s, &m, okno] { return SpustOdberatele(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    auto posta = std::make_shared<XdgMailClient>();
+    d.SeznamFirem = [&s, &m, posta, okno] {
+        return SpustVyberOdberatele(s, m, *posta, okno) == kVysledekOK ? IDOK : IDCANCEL;
+    };
     d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
     d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };
     d.Predvolby = [&s, &m, okno] { return Vysledek(DefaultView::Spust(s, m, okno)); };
