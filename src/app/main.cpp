@@ -76,7 +76,7 @@ int main(int argc, char **argv)
         argumenty.push_back(args[i].toStdString());
 
     qmr::TVolba okno(s, platforma, {}, argumenty);
-    okno.setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, &okno));
+    okno.setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, hodiny, &okno));
     // Ends the run also while the splash is still up (it is a window of its own).
     okno.poZavreni = [](int kod) { QCoreApplication::exit(kod); };
 

@@ -71,7 +71,7 @@ protected:
     {
         okno = std::make_unique<qmr::TVolba>(s, qmr::Platforma{zpravy, soubory, obrazky, hodiny, {}},
                                              qmr::VolbaDialogy{});
-        okno->setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, okno.get()));
+        okno->setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, hodiny, okno.get()));
         okno->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(okno.get()));
         QTest::qWait(20);

@@ -392,7 +392,7 @@ TEST_F(VolbaTest, PriceSettingsFromTheMenuWriteTheConfigurationAndRepriceTheWind
 {
     qmr::Tiskarna tisk;
     qmr::TVolba &w = Okno();
-    w.setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, &w));
+    w.setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, hodiny, &w));
     Ukaz();
     OtevriDemo();
     ASSERT_TRUE(Popisek("CenaPoSleve")->isVisible());
@@ -468,7 +468,7 @@ TEST_F(VolbaTest, AboutBoxIsModelessAndOpenedOnce)
 {
     qmr::Tiskarna tisk;
     qmr::TVolba &w = Okno();
-    w.setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, &w));
+    w.setDialogy(qmr::StandardniDialogy(s, zpravy, tisk, obrazky, hodiny, &w));
     Ukaz();
     Akce("Oprogramu")->trigger();
     Akce("Oprogramu")->trigger();

@@ -1,8 +1,11 @@
 #include "gui/mainwindow/VolbaDialogy.h"
 
 #include "core/Messages.h"
+#include "documents/UNabidka.h"
+#include "transmission/UJason.h"
 #include "gui/admin/UAboutView.h"
 #include "gui/admin/UHesloView.h"
+#include "gui/admin/UKoefView.h"
 #include "gui/core/QtPictureStore.h"
 #include "gui/core/XdgMailClient.h"
 #include "gui/core/Tiskarna.h"
@@ -12,6 +15,10 @@
 #include "gui/dialogs/options/DoplSupView.h"
 #include "gui/dialogs/options/DoplnkyView.h"
 #include "gui/dialogs/options/PoznamkyView.h"
+#include "gui/dialogs/options/PrekrSpecView.h"
+#include "gui/dialogs/options/PrekryvView.h"
+#include "gui/documents/NabidkaView.h"
+#include "gui/documents/TiskDokumentu.h"
 #include "gui/dialogs/options/MrizkyView.h"
 #include "gui/dialogs/options/VitrazView.h"
 #include "gui/dialogs/options/RozmerView.h"
@@ -31,7 +38,7 @@ int Vysledek(bool potvrzeno) { return potvrzeno ? IDOK : IDCANCEL; }
 } // namespace
 
 VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const PictureStore &obrazky,
-                               QWidget *okno)
+                               const Clock &hodiny, QWidget *okno)
 {
     VolbaDialogy d;
     d.Barvy = [&s, &obrazky, okno] { return SpustBarvy(s, obrazky, okno) == kVysledekOK ? IDOK : IDCANCEL; };
@@ -58,6 +65,30 @@ VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const Pi
     auto posta = std::make_shared<XdgMailClient>();
     d.SeznamFirem = [&s, &m, posta, okno] {
         return SpustVyberOdberatele(s, m, *posta, okno) == kVysledekOK ? IDOK : IDCANCEL;
+    };
+    d.Prepocet = [&s, &m, okno] { return SpustKoef(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    d.PrekrSpec = [&s, &m, okno] { return SpustPrekrSpec(s, m, okno) == kVysledekOK ? IDOK : IDCANCEL; };
+    d.Prekr2Spec = d.PrekrSpec; // one function for both passes: the session names the side
+    d.Prekryv = [&s, &m, &obrazky, okno] {
+        // The fastening sketch shows the overlay's glass picture.
+        const auto *qt = dynamic_cast<const QtPictureStore *>(&obrazky);
+        const QImage sklo = qt ? qt->Image(PictureStore::Target::PomRys) : QImage();
+        return SpustPrekryv(s, m, sklo, okno) == kVysledekOK ? IDOK : IDCANCEL;
+    };
+    // The quote: printed through the printer dialog, mailed, or sent to the gateway.
+    auto brana = std::make_shared<TMujJas>(s, m);
+    d.Nabidka = [&s, &m, &tisk, &obrazky, &hodiny, posta, brana, okno] {
+        NabidkaAkce akce;
+        const auto *qt = dynamic_cast<const QtPictureStore *>(&obrazky);
+        akce.Tisk = [&s, &m, &tisk, qt, &hodiny, okno](const DataNabidky &data) {
+            TiskniNabidku(s, m, tisk, qt, hodiny, data, {false, {}, okno});
+        };
+        akce.Status = [brana] { return brana->DejStatus(false, true); };
+        akce.Posli = [brana](const ZpravaBrany &z) {
+            return brana->PosliNeco(z.Typ, z.Adresat, z.Predmet, z.Obsah, z.PredmetPotvr, z.ObsahPotvr, z.Priloha,
+                                    z.Priloha2, z.NazevRysu, z.TypZakazky);
+        };
+        return SpustNabidku(s, m, hodiny, *posta, &tisk, std::move(akce), okno) == kVysledekOK ? IDOK : IDCANCEL;
     };
     d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
     d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };

@@ -11,6 +11,7 @@ class QWidget;
 namespace qmr {
 
 class DialogRunner;
+class Clock;
 class Messages;
 class PictureStore;
 class Tiskarna;
@@ -57,6 +58,6 @@ struct VolbaDialogy {
 // The dialogs the program has, parented to the main window okno; pictures (colour
 // swatches) come from obrazky.
 VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const PictureStore &obrazky,
-                               QWidget *okno);
+                               const Clock &hodiny, QWidget *okno);
 
 } // namespace qmr
