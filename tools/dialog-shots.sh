@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Pictures of the dialogs and printed pages as a dealer sees them: runs the GUI tests on a virtual X screen (real X rendering, no window manager) and saves
-# a picture of the screen at each dialog into OUTPUT (default BUILD/dialog-shots).
+# Pictures of the dialogs and printed pages as a dealer sees them: runs the GUI tests on
+# a virtual X screen (real X rendering, no window manager) and saves a picture of the
+# screen at each dialog into OUTPUT (default BUILD/dialog-shots).
 #
 #   tools/dialog-shots.sh [OUTPUT]
 #
