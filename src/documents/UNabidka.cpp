@@ -17,14 +17,6 @@ namespace {
 
 constexpr const char *CRLF = "\r\n";
 
-std::string SpojRadky(const std::vector<std::string> &radky)
-{
-    std::string t;
-    for (std::size_t i = 0; i < radky.size(); ++i)
-        t += (i ? "\n" : "") + radky[i];
-    return t;
-}
-
 int Orizni(int n, int od, int po) { return std::clamp(n, od, po); }
 
 } // namespace
@@ -45,7 +37,7 @@ TNabidka::TNabidka(Session &s, Messages &m, const Clock &hodiny, MailClient &mai
     terminTip_ = n.Napoveda;
     radky_ = DejRadky(s_, Formular::Nabidka);
 
-    poznamky_ = SpojRadky(s_.SPoznamky);
+    poznamky_ = SpojRadkyMemo(s_.SPoznamky);
     if (s_.apPocet != 0) {
         pocet_ = Orizni(s_.apPocet, kMinPocet, kMaxPocet);
         cislo_ = SubStr(s_.apCislo, 1, kMaxCislo);
@@ -145,20 +137,7 @@ void TNabidka::NastavPoznamky(const std::string &t) { poznamky_ = t; }
 
 std::vector<std::string> TNabidka::RadkyPoznamek() const
 {
-    // As a memo holds them: a final line break opens no line, an empty text has none.
-    std::vector<std::string> radky;
-    std::size_t od = 0;
-    while (od < poznamky_.size()) {
-        const std::size_t nl = poznamky_.find('\n', od);
-        std::string r = poznamky_.substr(od, nl == std::string::npos ? std::string::npos : nl - od);
-        if (!r.empty() && r.back() == '\r')
-            r.pop_back();
-        radky.push_back(std::move(r));
-        if (nl == std::string::npos)
-            break;
-        od = nl + 1;
-    }
-    return radky;
+    return RadkyMemo(poznamky_);
 }
 
 // ---- Leaving a field --------------------------------------------------------------------

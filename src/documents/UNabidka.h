@@ -15,6 +15,7 @@
 // that step.
 #include "core/Session.h"
 #include "core/Umisteni.h"
+#include "documents/Formulare.h"
 #include "documents/Radky.h"
 
 #include <functional>
@@ -41,20 +42,6 @@ struct DataNabidky {
     std::vector<std::string> Poznamky;
 };
 
-// A message for the order gateway (kind 3 a quote, 2 an order).
-struct ZpravaBrany {
-    int Typ = 3;
-    std::string Adresat;
-    std::string Predmet;
-    std::string Obsah;
-    std::string PredmetPotvr;
-    std::string ObsahPotvr;
-    std::string Priloha;  // job file (orders)
-    std::string Priloha2; // the dealer's own attachment
-    std::string NazevRysu;
-    int TypZakazky = 0;
-};
-
 struct NabidkaAkce {
     std::function<void(const DataNabidky &)> Tisk; // prints the quote (asks the printer dialog)
     std::function<bool()> Status;                  // gateway reachable (reports when not)
@@ -69,9 +56,6 @@ struct NabidkaAkce {
     // The pricing engine; tests may replace it.
     std::function<void(Session &)> Ocen;
 };
-
-// Where the focus goes when the number field is left.
-enum class CilFokusu { Jinam, Tisk, Mail };
 
 class TNabidka {
 public:

@@ -7,6 +7,7 @@
 #include "gui/core/DialogHelpers.h"
 #include "gui/core/QtFileDialogs.h"
 #include "gui/core/Tiskarna.h"
+#include "gui/documents/FormularPrvky.h"
 #include "gui/pricing/UCenyDefView.h"
 #include "jobfiles/UZapis.h"
 
@@ -29,60 +30,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <memory>
 
 namespace qmr {
 
-namespace {
-
-bool UzivatelOdesel(const QFocusEvent *e)
-{
-    switch (e->reason()) {
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::MouseFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool MaFokus(const QWidget *w)
-{
-    const QWidget *f = QApplication::focusWidget();
-    return f && (f == w || w->isAncestorOf(f));
-}
-
-QButtonGroup *Skupina(QWidget *rodic, QGroupBox *box, const char *a, const char *b)
-{
-    auto *g = new QButtonGroup(rodic);
-    auto *l = new QVBoxLayout(box);
-    int id = 0;
-    for (const char *t : {a, b}) {
-        auto *r = new QRadioButton(QStr(t), box);
-        l->addWidget(r);
-        g->addButton(r, id++);
-    }
-    return g;
-}
-
-QListWidget *Seznam(QWidget *rodic, const char *jmeno)
-{
-    auto *l = new QListWidget(rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setFrameShape(QFrame::NoFrame);
-    l->setFocusPolicy(Qt::NoFocus);
-    l->setSelectionMode(QAbstractItemView::NoSelection);
-    l->setMinimumHeight(220);
-    // Read-only text on the form's background, as labels.
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
-    l->setPalette(pal);
-    return l;
-}
-
-} // namespace
+using namespace formular;
 
 NabidkaView::NabidkaView(TNabidka &d, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), d_(d)
@@ -261,17 +214,19 @@ NabidkaView::NabidkaView(TNabidka &d, QWidget *parent)
         if (PredAkci(int(CilFokusu::Jinam)))
             Konec();
     });
-    const auto prikaz = [this](void (TNabidka::*f)()) {
-        return [this, f] {
-            (d_.*f)();
+    // Actions go through plain functions: captured member-function pointers trip the
+    // sanitizer when Qt calls the lambda.
+    const auto prikaz = [this](std::function<void(TNabidka &)> f) {
+        return [this, f = std::move(f)] {
+            f(d_);
             Obnov();
         };
     };
-    connect(definiceCen_, &QAction::triggered, this, prikaz(&TNabidka::DefiniceCenClick));
-    connect(definiceOdb, &QAction::triggered, this, prikaz(&TNabidka::DefiniceOdbClick));
-    connect(definiceDod, &QAction::triggered, this, prikaz(&TNabidka::DefiniceDodClick));
-    connect(nastavTisk, &QAction::triggered, this, prikaz(&TNabidka::NastavTiskClick));
-    connect(tiskni, &QAction::triggered, this, prikaz(&TNabidka::TiskClick));
+    connect(definiceCen_, &QAction::triggered, this, prikaz([](TNabidka &d) { d.DefiniceCenClick(); }));
+    connect(definiceOdb, &QAction::triggered, this, prikaz([](TNabidka &d) { d.DefiniceOdbClick(); }));
+    connect(definiceDod, &QAction::triggered, this, prikaz([](TNabidka &d) { d.DefiniceDodClick(); }));
+    connect(nastavTisk, &QAction::triggered, this, prikaz([](TNabidka &d) { d.NastavTiskClick(); }));
+    connect(tiskni, &QAction::triggered, this, prikaz([](TNabidka &d) { d.TiskClick(); }));
 
     d_.Prekresli = [this] {
         Obnov();

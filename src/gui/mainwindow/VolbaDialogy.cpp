@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "documents/UNabidka.h"
+#include "documents/UObjed.h"
 #include "transmission/UJason.h"
 #include "gui/admin/UAboutView.h"
 #include "gui/admin/UHesloView.h"
@@ -18,6 +19,7 @@
 #include "gui/dialogs/options/PrekrSpecView.h"
 #include "gui/dialogs/options/PrekryvView.h"
 #include "gui/documents/NabidkaView.h"
+#include "gui/documents/ObjedView.h"
 #include "gui/documents/TiskDokumentu.h"
 #include "gui/dialogs/options/MrizkyView.h"
 #include "gui/dialogs/options/VitrazView.h"
@@ -89,6 +91,21 @@ VolbaDialogy StandardniDialogy(Session &s, Messages &m, Tiskarna &tisk, const Pi
                                     z.Priloha2, z.NazevRysu, z.TypZakazky);
         };
         return SpustNabidku(s, m, hodiny, *posta, &tisk, std::move(akce), okno) == kVysledekOK ? IDOK : IDCANCEL;
+    };
+    // The order: printed through the printer dialog, mailed with the job file, or sent to
+    // the gateway.
+    d.Objednavka = [&s, &m, &tisk, &obrazky, &hodiny, posta, brana, okno] {
+        ObjedAkce akce;
+        const auto *qt = dynamic_cast<const QtPictureStore *>(&obrazky);
+        akce.Tisk = [&s, &m, &tisk, qt, &hodiny, okno](const DataObjednavky &data) {
+            TiskniObjednavku(s, m, tisk, qt, hodiny, data, {false, {}, okno});
+        };
+        akce.Status = [brana] { return brana->DejStatus(false, true); };
+        akce.Posli = [brana](const ZpravaBrany &z) {
+            return brana->PosliNeco(z.Typ, z.Adresat, z.Predmet, z.Obsah, z.PredmetPotvr, z.ObsahPotvr, z.Priloha,
+                                    z.Priloha2, z.NazevRysu, z.TypZakazky);
+        };
+        return SpustObjednavku(s, m, hodiny, *posta, &tisk, std::move(akce), okno) == kVysledekOK ? IDOK : IDCANCEL;
     };
     d.Heslo = [&s, okno] { return Vysledek(HesloView::Over(s, okno)); };
     d.CenyDef = [&s, &m, okno] { return Vysledek(CenyDefView::Spust(s, m, okno)); };
