@@ -24,21 +24,14 @@ constexpr int kTlacitkoVyska = 26;
 MrizkyView::MrizkyView(TVMrizky &v, QWidget *parent) : QDialog(parent), v_(v)
 {
     setWindowTitle(QStr(TVMrizky::kTitulek));
-    seznam_ = new QListWidget(this);
-    seznam_->setObjectName(QStringLiteral("Seznam"));
-    seznam_->setGeometry(kOkraj, kOkraj, kSeznamSirka, kSeznamVyska);
-    pohled::NaplnSeznam(seznam_, v.Seznam());
-    connect(seznam_, &QListWidget::itemSelectionChanged, this, [this] {
+    seznam_ = pohled::PridejSeznam(this, QRect(kOkraj, kOkraj, kSeznamSirka, kSeznamVyska), v.Seznam(), [this](int r) {
         if (plnim_)
             return;
-        v_.Vyber(pohled::VybranyRadek(seznam_));
+        v_.Vyber(r);
         Obnov();
     });
     const int vpravo = kOkraj + kSeznamSirka + kOkraj;
-    image1_ = new QLabel(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image1_->setGeometry(vpravo, kOkraj, v.ObrazekSirka(), kSeznamVyska);
+    image1_ = pohled::PridejObrazek(this, QRect(vpravo, kOkraj, v.ObrazekSirka(), kSeznamVyska));
     const int sirka = vpravo + kObrazekPole + kOkraj;
 
     const int sirkaTop = kOkraj + kSeznamVyska + kOkraj;

@@ -57,6 +57,29 @@ inline void Ukaz(QLabel *l, const Obrazek &o, std::string &cesta)
     l->setVisible(o.Viditelny && !l->pixmap().isNull());
 }
 
+// The list of a dialog at r, filled with polozky; a change of the selected row calls
+// vyber with it (-1 none).
+inline QListWidget *PridejSeznam(QDialog *d, const QRect &r, const std::vector<std::string> &polozky,
+                                 std::function<void(int)> vyber)
+{
+    auto *w = new QListWidget(d);
+    w->setObjectName(QStringLiteral("Seznam"));
+    w->setGeometry(r);
+    NaplnSeznam(w, polozky);
+    QObject::connect(w, &QListWidget::itemSelectionChanged, d, [w, vyber = std::move(vyber)] { vyber(VybranyRadek(w)); });
+    return w;
+}
+
+// The picture label Image1 at r, drawn from its top-left corner.
+inline QLabel *PridejObrazek(QDialog *d, const QRect &r)
+{
+    auto *l = new QLabel(d);
+    l->setObjectName(QStringLiteral("Image1"));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setGeometry(r);
+    return l;
+}
+
 // The buttons OK, "clear" and Cancel, right-aligned in one row at top, of a dialog of the
 // given width; OK closes with potvrd(), "clear" with nic(), Cancel with 2.
 struct TlacitkaOkNicEsc {
