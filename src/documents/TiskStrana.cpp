@@ -34,6 +34,23 @@ PolozkaStrany &StranaTisku::Text(std::string Nazev, double X, double Y, std::str
     return Polozky.back();
 }
 
+PolozkaStrany &StranaTisku::Ramecek(std::string Nazev, double X, double Y, double Sirka, double Vyska)
+{
+    PolozkaStrany &r = Text(std::move(Nazev), X, Y, {});
+    r.druh = PolozkaStrany::Druh::Ramecek;
+    r.Sirka = Sirka;
+    r.Vyska = Vyska;
+    return r;
+}
+
+PolozkaStrany &StranaTisku::Cara(std::string Nazev, double X, double Y, double Sirka)
+{
+    PolozkaStrany &c = Text(std::move(Nazev), X, Y, {});
+    c.druh = PolozkaStrany::Druh::Cara;
+    c.Sirka = Sirka;
+    return c;
+}
+
 std::string KreditniRadek(const Session &s)
 {
     return "Wydruk programu Quilmar " + s.apVerze + " – konfiguracja i wycena wypełnień drzwiowych";
@@ -79,24 +96,14 @@ public:
     }
     void Ramecek(const std::string &nazev, const Px &r, bool teckovany = false)
     {
-        PolozkaStrany p;
-        p.druh = PolozkaStrany::Druh::Ramecek;
-        p.Nazev = nazev;
-        Umisti(p, r);
-        p.Teckovana = teckovany;
-        strana_.Polozky.push_back(std::move(p));
+        strana_.Ramecek(nazev, mmX(r.Left), mmY(r.Top), r.Width * kMMNaPixel, r.Height * kMMNaPixel).Teckovana =
+            teckovany;
     }
     void Cara(const std::string &nazev, int x, int y, int dx, int dy)
     {
-        PolozkaStrany p;
-        p.druh = PolozkaStrany::Druh::Cara;
-        p.Nazev = nazev;
-        p.X = mmX(x);
-        p.Y = mmY(y);
-        p.Sirka = dx * kMMNaPixel;
-        p.Vyska = dy * kMMNaPixel;
-        p.Teckovana = true;
-        strana_.Polozky.push_back(std::move(p));
+        PolozkaStrany &c = strana_.Cara(nazev, mmX(x), mmY(y), dx * kMMNaPixel);
+        c.Vyska = dy * kMMNaPixel;
+        c.Teckovana = true;
     }
     void Text(const std::string &nazev, int x, int y, const std::string &t)
     {

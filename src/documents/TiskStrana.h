@@ -64,8 +64,11 @@ struct StranaTisku {
     // The text of the element (a Text element), empty when there is none.
     std::string Text(const std::string &Nazev) const;
 
+    // Append an element and return it for the settings beyond these.
     PolozkaStrany &Text(std::string Nazev, double X, double Y, std::string Text,
                         Pismo p = Pismo::Normalni);
+    PolozkaStrany &Ramecek(std::string Nazev, double X, double Y, double Sirka, double Vyska);
+    PolozkaStrany &Cara(std::string Nazev, double X, double Y, double Sirka);
 };
 
 // Millimetres of one report pixel (96 per inch).

@@ -1,7 +1,7 @@
 // The page of the printed quote.
 #include "documents/TiskNabidky.h"
 
-#include "support/FakeClock.h"
+#include "documents/TiskTestData.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +13,10 @@ using namespace qmr;
 
 namespace {
 
+// The dealer, the panel and an end customer (printed only with apZakaznik).
 Session Zakazka()
 {
-    Session s;
-    s.TypZakazky = 1;
-    s.SSirka = 900;
-    s.SVyska = 2000;
-    s.SFormat = 1;
-    s.SVypln.DVypln.Kod = "PA";
-    TFirmaData &f = s.Firma.Data;
-    f.Nazev1 = "Drzwi-Pol Sp. z o.o.";
-    f.Nazev2 = "Salon Łódź";
-    f.Ulice = "ul. Źródlana 7";
-    f.PSC = "90-001";
-    f.Obec = "Łódź";
-    f.ICO = "123456789";
-    f.DIC = "725-000-11-22";
-    f.Telefon = "42 600 00 00";
-    f.Fax = "42 600 00 01";
-    f.Mail = "biuro@drzwipol.example";
+    Session s = tisktest::Zakazka();
     TZakazData &z = s.Zakaznik.Data;
     z.Jmeno = "Zofia";
     z.Prijmeni = "Żak";
@@ -46,22 +31,15 @@ Session Zakazka()
 
 DataNabidky Data()
 {
-    DataNabidky d;
-    d.Cislo = "N-88";
+    DataNabidky d = tisktest::Nabidka();
     d.Termin = "25.03.2024";
-    d.Podpis = "Anna Kowalczyk";
-    d.TxCena = "Z transportem 3 703,68 PLN z podatkiem";
-    d.Pocet = 3;
-    d.Platnost = 14;
-    d.Verze = 1;
-    d.Doprava = 1;
     d.Radky.Pridej("Wypełnienie:", "Aura 1/1 S1");
     d.Radky.Pridej("Kolory:", "strona zewnętrzna Kremowy");
     d.Poznamky = {"Montaż w sobotę"};
     return d;
 }
 
-const qmrtest::FakeClock kDnes{2024, 3, 5};
+using tisktest::kDnes;
 
 struct Text {
     const char *nazev;

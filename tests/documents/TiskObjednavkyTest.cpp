@@ -1,11 +1,7 @@
 // The page of the printed order and the miniature of the panel shared with the quote.
 #include "documents/TiskObjednavky.h"
 
-#include "catalogues/Seznamy.h"
-#include "core/DateCore.h"
-#include "jobfiles/UZapis.h"
-#include "pricing/UOcen.h"
-#include "support/FakeClock.h"
+#include "documents/TiskTestData.h"
 #include "support/FakeMessages.h"
 #include "support/TestPaths.h"
 
@@ -23,28 +19,13 @@ namespace {
 
 using D = PolozkaStrany::Druh;
 
-// A dealer, a supplier and an ABS panel 900 x 2000.
+// A dealer with a delivery address, a supplier and the panel placed by the ratios.
 Session Zakazka()
 {
-    Session s;
-    s.TypZakazky = 1;
-    s.SSirka = 900;
-    s.SVyska = 2000;
-    s.SFormat = 1;
-    s.SVypln.DVypln.Kod = "PA";
+    Session s = tisktest::Zakazka();
     s.SHPomer = 0.5;
     s.SVPomer = 0.5;
     TFirmaData &f = s.Firma.Data;
-    f.Nazev1 = "Drzwi-Pol Sp. z o.o.";
-    f.Nazev2 = "Salon Łódź";
-    f.Ulice = "ul. Źródlana 7";
-    f.PSC = "90-001";
-    f.Obec = "Łódź";
-    f.ICO = "123456789";
-    f.DIC = "725-000-11-22";
-    f.Telefon = "42 600 00 00";
-    f.Fax = "42 600 00 01";
-    f.Mail = "biuro@drzwipol.example";
     f.DUlice = "ul. Magazynowa 3";
     f.DPSC = "90-002";
     f.DObec = "Zgierz";
@@ -72,7 +53,7 @@ DataObjednavky Data()
     return d;
 }
 
-const qmrtest::FakeClock kDnes{2024, 3, 5};
+using tisktest::kDnes;
 
 } // namespace
 
@@ -435,24 +416,11 @@ TEST(TiskObjednavkyTest, DemoJob)
     if (!fs::exists(data / "vyplne.qmr"))
         GTEST_SKIP() << "the demo catalogue is not built: " << data;
     qmrtest::TempDir dir;
-    fs::copy(data, dir.path() / "DATA", fs::copy_options::recursive);
-    const std::string job = dir.file("DATA/demo.qms");
-    fs::copy_file(qmrtest::sourceDir() + "/tools/demo-jobs/demo.qms", job);
     Session s;
     qmrtest::FakeMessages zpravy;
-    InitSession(s, dir.file("quilmar"));
-    SeznamyVyplni(s);
-    SeznamyBarev(s);
-    ASSERT_TRUE(NactiData(s, job, zpravy, kDnes));
-    Nazvi(s);
-    Ocen(s);
+    ASSERT_TRUE(tisktest::OtevriDemo(dir, {"DATA"}, s, zpravy, kDnes));
 
-    DataObjednavky d;
-    d.Cislo = s.apCislo;
-    d.Termin = FormatDate(s.apTermin);
-    d.Pocet = s.apPocet;
-    d.Radky = DejRadky(s, Formular::Objed);
-    d.Poznamky = s.SPoznamky;
+    const DataObjednavky d = tisktest::ObjednavkaJobu(s);
     const StranaTisku p = StranaObjednavky(s, d, kDnes, {180, 400}, {});
     EXPECT_EQ(p.Text("QCislo"), "DEMO-1");
     EXPECT_EQ(p.Text("QTermin"), "12.03.2024");

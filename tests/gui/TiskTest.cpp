@@ -2,15 +2,13 @@
 // dialog, read back with pdftotext.
 #include "GuiTestApp.h"
 
-#include "catalogues/Seznamy.h"
 #include "core/DateCore.h"
+#include "documents/TiskTestData.h"
 #include "gui/core/QtPictureStore.h"
 #include "gui/core/Tiskarna.h"
 #include "gui/documents/StrankaTisk.h"
 #include "gui/documents/TiskDokumentu.h"
-#include "jobfiles/UZapis.h"
 #include "mainwindow/UGrafika.h"
-#include "pricing/UOcen.h"
 #include "support/FakeClock.h"
 #include "support/FakeMessages.h"
 #include "support/TestPaths.h"
@@ -75,54 +73,28 @@ protected:
         const fs::path prog = qmrtest::programDir();
         if (!fs::exists(prog / "DATA" / "vyplne.qmr") || !fs::exists(prog / "RYSY"))
             GTEST_SKIP() << "the demo catalogue is not built: " << prog;
-        for (const char *d : {"DATA", "RYSY"})
-            fs::copy(prog / d, dir.path() / d, fs::copy_options::recursive);
-        const std::string job = dir.file("DATA/demo.qms");
-        fs::copy_file(qmrtest::sourceDir() + "/tools/demo-jobs/demo.qms", job);
-        InitSession(s, dir.file("quilmar"));
-        SeznamyVyplni(s);
-        SeznamyBarev(s);
-        ASSERT_TRUE(NactiData(s, job, zpravy, hodiny));
-        Nazvi(s);
-        Ocen(s);
+        ASSERT_TRUE(tisktest::OtevriDemo(dir, {"DATA", "RYSY"}, s, zpravy, hodiny));
         s.VolbaNeniNil = true; // the drawing goes to the store as under the main window
         ZpracujRys(s, obrazky);
 
-        TFirmaData &f = s.Firma.Data;
-        f.Nazev1 = "Drzwi-Pol Sp. z o.o.";
-        f.Ulice = "ul. Źródlana 7";
-        f.PSC = "90-001";
-        f.Obec = "Łódź";
-        f.Telefon = "42 600 00 00";
-        f.DUlice = "ul. Magazynowa 3";
+        tisktest::Prodejce(s.Firma.Data);
+        s.Firma.Data.DUlice = "ul. Magazynowa 3";
         s.Quilmar.QMData.Nazev = "Quilmar s.r.o.";
         s.Quilmar.QMData.Obec = "Brno";
     }
 
     DataObjednavky Objednavka() const
     {
-        DataObjednavky d;
-        d.Cislo = s.apCislo;
-        d.Termin = FormatDate(s.apTermin);
+        DataObjednavky d = tisktest::ObjednavkaJobu(s);
         d.Podpis = "Jan Wiśniewski";
         d.TxCena = "Bez transportu 1 234,50 PLN bez podatku";
-        d.Pocet = s.apPocet;
-        d.Radky = DejRadky(s, Formular::Objed);
-        d.Poznamky = s.SPoznamky;
         return d;
     }
 
     DataNabidky Nabidka() const
     {
-        DataNabidky d;
-        d.Cislo = "N-88";
+        DataNabidky d = tisktest::Nabidka();
         d.Termin = FormatDate(s.apTermin);
-        d.Podpis = "Anna Kowalczyk";
-        d.TxCena = "Z transportem 3 703,68 PLN z podatkiem";
-        d.Pocet = 3;
-        d.Platnost = 14;
-        d.Verze = 1;
-        d.Doprava = 1;
         d.Radky = DejRadky(s, Formular::Nabidka);
         d.Poznamky = s.SPoznamky;
         return d;

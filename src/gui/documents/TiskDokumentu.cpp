@@ -80,24 +80,29 @@ bool Vytiskni(Messages &m, Tiskarna &t, const StranaTisku &strana, const Obrazky
     return p.end();
 }
 
+// Lays out the page with the pixel sizes of the session's drawings and prints it.
+template <class Data, class Strana>
+bool Tiskni(Strana strana, const Session &s, Messages &m, Tiskarna &t, const QtPictureStore *o,
+            const Clock &h, const Data &d, const CilTisku &cil)
+{
+    return Vytiskni(m, t,
+                    strana(s, d, h, Velikost(o, PictureStore::Target::Picture),
+                           Velikost(o, PictureStore::Target::PomRys)),
+                    Zdroj(o), cil);
+}
+
 } // namespace
 
 bool TiskniObjednavku(const Session &s, Messages &Zpravy, Tiskarna &Tisk, const QtPictureStore *Obrazky,
                       const Clock &Hodiny, const DataObjednavky &Data, const CilTisku &Cil)
 {
-    const StranaTisku strana =
-        StranaObjednavky(s, Data, Hodiny, Velikost(Obrazky, PictureStore::Target::Picture),
-                         Velikost(Obrazky, PictureStore::Target::PomRys));
-    return Vytiskni(Zpravy, Tisk, strana, Zdroj(Obrazky), Cil);
+    return Tiskni(StranaObjednavky, s, Zpravy, Tisk, Obrazky, Hodiny, Data, Cil);
 }
 
 bool TiskniNabidku(const Session &s, Messages &Zpravy, Tiskarna &Tisk, const QtPictureStore *Obrazky,
                    const Clock &Hodiny, const DataNabidky &Data, const CilTisku &Cil)
 {
-    const StranaTisku strana =
-        StranaNabidky(s, Data, Hodiny, Velikost(Obrazky, PictureStore::Target::Picture),
-                      Velikost(Obrazky, PictureStore::Target::PomRys));
-    return Vytiskni(Zpravy, Tisk, strana, Zdroj(Obrazky), Cil);
+    return Tiskni(StranaNabidky, s, Zpravy, Tisk, Obrazky, Hodiny, Data, Cil);
 }
 
 } // namespace qmr
