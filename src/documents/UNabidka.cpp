@@ -6,7 +6,6 @@
 #include "core/MailClient.h"
 #include "core/Messages.h"
 #include "partners/UJejichDef.h"
-#include "pricing/UOcen.h"
 
 #include <algorithm>
 #include <utility>
@@ -17,42 +16,15 @@ namespace {
 
 constexpr const char *CRLF = "\r\n";
 
-int Orizni(int n, int od, int po) { return std::clamp(n, od, po); }
-
 } // namespace
 
 TNabidka::TNabidka(Session &s, Messages &m, const Clock &hodiny, MailClient &mail, NabidkaAkce akce)
-    : s_(s), m_(m), hodiny_(hodiny), mail_(mail), akce_(std::move(akce))
+    : TFormular(s, m, hodiny, mail, std::move(static_cast<AkceFormulare &>(akce)), kTitulek, Formular::Nabidka),
+      tisk_(std::move(akce.Tisk))
 {
-    if (!akce_.Ocen)
-        akce_.Ocen = [](Session &x) { qmr::Ocen(x); };
-
-    titulek_ = kTitulek;
-    if (s_.apVyberOdb)
-        titulek_ += " (" + s_.apFirma + ")";
     NastavTxLine2();
-
-    const NavrhTerminu n = NavrhniTermin(s_, hodiny_, Formular::Nabidka);
-    termin_ = FormatDate(n.Termin);
-    terminTip_ = n.Napoveda;
-    radky_ = DejRadky(s_, Formular::Nabidka);
-
-    poznamky_ = SpojRadkyMemo(s_.SPoznamky);
-    if (s_.apPocet != 0) {
-        pocet_ = Orizni(s_.apPocet, kMinPocet, kMaxPocet);
-        cislo_ = SubStr(s_.apCislo, 1, kMaxCislo);
-        podpis_ = SubStr(s_.apPodpis, 1, kMaxPodpis);
-    } else {
-        cislo_ = SubStr(s_.apCislo, 1, kMaxCislo);
-        podpis_ = SubStr(s_.Firma.Data.Osoba, 1, kMaxPodpis);
-    }
     const TCenyData &c = s_.SCeny.CenyData;
     doprava_ = c.Dopravy > 0 && c.DopravaOut != 0 ? 1 : 0;
-
-    const int rezim = s_.Firma.Data.MapiGroup;
-    mailPovoleny_ = rezim < 2;
-    mailText_ = rezim == 1 ? kWWWButton : kMailButton;
-
     Ocen();
 }
 
@@ -77,38 +49,16 @@ void TNabidka::Ocen()
     if (!s_.Cizina && !s_.lPrepNab && s_.TypZakazky != 2)
         p = ZaokrCurr(p, 10);
     p = p * static_cast<long double>(pocet_);
-    txCena_ += " " + Trim(MyCurrStr(p, 10)) + " " + s_.cMenaNab +
-               (c.Pocitat == 1 ? " z podatkiem" : " bez podatku");
+    txCena_ += Castka(p, s_.cMenaNab) + (c.Pocitat == 1 ? " z podatkiem" : " bez podatku");
     if (c.Zobrazit == 0)
         txCena_.clear();
 }
 
 // ---- Edits ------------------------------------------------------------------------------
 
-void TNabidka::NastavCislo(const std::string &t) { cislo_ = SubStr(t, 1, kMaxCislo); }
-
-void TNabidka::NastavPodpis(const std::string &t) { podpis_ = SubStr(t, 1, kMaxPodpis); }
-
-void TNabidka::NastavTermin(const std::string &t, bool Uzivatel)
-{
-    termin_ = t;
-    if (Uzivatel)
-        s_.apEdited = true;
-}
-
-void TNabidka::NastavPocet(int n)
-{
-    n = Orizni(n, kMinPocet, kMaxPocet);
-    if (n == pocet_)
-        return;
-    pocet_ = n;
-    RunCommand(m_, [this] { Ocen(); });
-    s_.apEdited = true;
-}
-
 void TNabidka::NastavPlatnost(int n)
 {
-    n = Orizni(n, kMinPlatnost, kMaxPlatnost);
+    n = std::clamp(n, kMinPlatnost, kMaxPlatnost);
     if (n == platnost_)
         return;
     platnost_ = n;
@@ -133,21 +83,12 @@ void TNabidka::DopravaClick(int i)
     s_.apEdited = true;
 }
 
-void TNabidka::NastavPoznamky(const std::string &t) { poznamky_ = t; }
-
-std::vector<std::string> TNabidka::RadkyPoznamek() const
-{
-    return RadkyMemo(poznamky_);
-}
-
 // ---- Leaving a field --------------------------------------------------------------------
 
 bool TNabidka::CisloExit(CilFokusu Cil)
 {
-    if (Cil != CilFokusu::Jinam && Empty(cislo_)) {
-        m_.Hlaska(kUwaga, kVyplnCislo, MB_OK | MB_ICONSTOP);
+    if (CisloChybi(Cil, kVyplnCislo))
         return true;
-    }
     s_.apCislo = Trim(cislo_);
     return false;
 }
@@ -155,29 +96,13 @@ bool TNabidka::CisloExit(CilFokusu Cil)
 void TNabidka::TerminExit()
 {
     double d = 0;
-    if (!TryParseDate(ComprStr(termin_, U' '), d, YearOf(hodiny_.Today())))
-        return;
-    const double dnes = hodiny_.Today();
-    if (d < dnes + kTerminOd || d > dnes + kTerminDo)
-        m_.Hlaska(kUwaga, std::string(kTxTermin) + termin_ + "!", MB_OK | MB_ICONSTOP);
+    if (TryParseDate(ComprStr(termin_, U' '), d, YearOf(hodiny_.Today())))
+        HlasMimoTermin(d, kTxTermin);
 }
 
-void TNabidka::PoznamkyExit()
-{
-    if (RadkyPoznamek().size() > std::size_t(kMaxRadkuPoznamek))
-        m_.Hlaska(kUwaga, kMax10Radku, MB_OK);
-}
+void TNabidka::PoznamkyExit() { HlasPoznamky(kUwaga, kMax10Radku); }
 
 // ---- Commands ---------------------------------------------------------------------------
-
-void TNabidka::UlozPole()
-{
-    s_.apCislo = Trim(cislo_);
-    s_.apPodpis = podpis_;
-    s_.apPocet = pocet_;
-    s_.apOdvoz = doprava_ == 1;
-    s_.apTermin = MyStrToDate(termin_, hodiny_);
-}
 
 void TNabidka::TiskClick()
 {
@@ -185,20 +110,10 @@ void TNabidka::TiskClick()
         UlozPole();
         if (s_.apEdited && s_.apZakaznik && akce_.UlozitJako)
             akce_.UlozitJako();
-        if (akce_.Tisk)
-            akce_.Tisk(Data());
+        if (tisk_)
+            tisk_(Data());
     });
 }
-
-bool TNabidka::KonecClick()
-{
-    return RunCommand(m_, [this] {
-        UlozPole();
-        VytvorJmeno(s_, false);
-    });
-}
-
-void TNabidka::Zavri() { s_.SPoznamky = RadkyPoznamek(); }
 
 std::string TNabidka::TeloZpravy() const
 {
@@ -206,24 +121,12 @@ std::string TNabidka::TeloZpravy() const
     if (verze_ == 1)
         t += std::string("Termin dostawy:   ") + termin_ + CRLF + "Transport" + ": " +
              (doprava_ == 1 ? "Transport zabezpieczamy my" : "Transport zabezpiecza odbiorca") + CRLF;
-    t += std::string(CRLF) + kTxLine1;
-    if (s_.TypZakazky == 1)
-        t += " " + std::to_string(pocet_) + " " + txLine2_ + CRLF + CRLF;
-    else
-        t += std::string(CRLF) + CRLF;
-    for (std::size_t i = 0; i < radky_.Pocet(); ++i)
-        t += radky_.Radky1[i] + "   " + radky_.Radky2[i] + CRLF;
-    const std::vector<std::string> poznamky = RadkyPoznamek();
-    if (!poznamky.empty()) {
-        t += std::string(CRLF) + "Uwagi i wymagania niestandardowe:" + CRLF;
-        for (const std::string &r : poznamky)
-            t += r + CRLF;
-    }
+    t += std::string(CRLF) + TeloRadky(kTxLine1, txLine2_);
     if (verze_ == 1 || !s_.SCeny.CenyData.CenuNab)
         t += CRLF + txCena_ + CRLF;
     if (platnost_ > 0)
         t += std::string(CRLF) + "Ważność oferty:" + " " + std::to_string(platnost_) + " " + "dni" + CRLF;
-    t += CRLF + std::string(kTxPodpis) + " " + podpis_ + CRLF + CRLF;
+    t += TeloPodpis();
 
     const TFirmaData &f = s_.Firma.Data;
     t += f.Nazev1 + CRLF;
@@ -231,35 +134,16 @@ std::string TNabidka::TeloZpravy() const
         t += f.Nazev2 + CRLF;
     if (!Empty(f.Ulice))
         t += f.Ulice + CRLF;
-    if (!Empty(f.Obec))
-        t += f.PSC + "  " + f.Obec + CRLF;
-    if (!Empty(f.ICO))
-        t += "Regon: " + f.ICO + CRLF;
-    if (!Empty(f.DIC))
-        t += "NIP: " + f.DIC + CRLF;
-    t += CRLF;
-    if (!Empty(f.Telefon))
-        t += "telefon:  " + f.Telefon + CRLF;
-    if (!Empty(f.Fax))
-        t += "fax:      " + f.Fax + CRLF;
-    if (!Empty(f.Mail))
-        t += "e-mail:   " + f.Mail + CRLF;
+    t += TeloObec() + CRLF + TeloKontakt(10);
     return t;
 }
 
 DataNabidky TNabidka::Data() const
 {
     DataNabidky d;
-    d.Cislo = cislo_;
-    d.Termin = termin_;
-    d.Podpis = podpis_;
-    d.TxCena = txCena_;
-    d.Pocet = pocet_;
+    VyplnData(d);
     d.Platnost = platnost_;
     d.Verze = verze_;
-    d.Doprava = doprava_;
-    d.Radky = radky_;
-    d.Poznamky = RadkyPoznamek();
     return d;
 }
 
@@ -287,18 +171,13 @@ void TNabidka::Odesli()
     const int rezim = s_.Firma.Data.MapiGroup;
     if (rezim == 0) {
         // A blank drawing name means the job has no drawing: nothing to attach.
-        if (!mail_.Posli({adresat, predmet, obsah, Empty(rys) ? std::string() : rys}))
-            m_.Chyba(kCommandErrorCaption, kMailNepredan);
+        PosliMailem({adresat, predmet, obsah, Empty(rys) ? std::string() : rys});
         return;
     }
     if (rezim != 1 || !akce_.Status || !akce_.Posli)
         return;
 
-    radky2Viditelny_ = false;
-    oznameni_ = true;
-    if (Prekresli)
-        Prekresli();
-    RunCommand(m_, [&] {
+    PresBranu([&] {
         if (!akce_.Status())
             return;
         ZpravaBrany z;
@@ -308,15 +187,9 @@ void TNabidka::Odesli()
         z.Obsah = z.ObsahPotvr = obsah;
         z.NazevRysu = rys;
         z.TypZakazky = s_.TypZakazky;
-        if (akce_.Posli(z)) {
-            oznameni_ = false;
-            if (Prekresli)
-                Prekresli();
-            m_.Hlaska(kOdeslano, s_.Firma.Data.Mail, MB_OK);
-        }
+        if (akce_.Posli(z))
+            Odeslano(kOdeslano, s_.Firma.Data.Mail);
     });
-    oznameni_ = false;
-    radky2Viditelny_ = true;
 }
 
 // ---- Menu -------------------------------------------------------------------------------
@@ -326,7 +199,7 @@ void TNabidka::DefiniceCenClick()
     if (!akce_.CenyDef)
         return;
     RunCommand(m_, [this] {
-        if (s_.apHeslo && (!akce_.Heslo || akce_.Heslo() != IDOK))
+        if (!HesloPovoli())
             return;
         akce_.CenyDef();
         Ocen();
@@ -349,12 +222,6 @@ void TNabidka::DefiniceDodClick()
 {
     if (akce_.Dodavatel)
         RunCommand(m_, [this] { akce_.Dodavatel(); });
-}
-
-void TNabidka::NastavTiskClick()
-{
-    if (akce_.NastavTisk)
-        RunCommand(m_, [this] { akce_.NastavTisk(); });
 }
 
 } // namespace qmr

@@ -8,9 +8,7 @@
 #include "jobfiles/UZapis.h"
 #include "partners/UJejichDef.h"
 #include "partners/UNaseDef.h"
-#include "pricing/UOcen.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace qmr {
@@ -29,29 +27,10 @@ bool BezKodu(const std::string &kod)
 } // namespace
 
 TObjed::TObjed(Session &s, Messages &m, const Clock &hodiny, MailClient &mail, ObjedAkce akce)
-    : s_(s), m_(m), hodiny_(hodiny), mail_(mail), akce_(std::move(akce))
+    : TFormular(s, m, hodiny, mail, std::move(static_cast<AkceFormulare &>(akce)), kTitulek, Formular::Objed),
+      tisk_(std::move(akce.Tisk)), testZapisu_(std::move(akce.TestZapisu)),
+      vlastniPriloha_(std::move(akce.VlastniPriloha))
 {
-    if (!akce_.Ocen)
-        akce_.Ocen = [](Session &x) { qmr::Ocen(x); };
-
-    titulek_ = kTitulek;
-    if (s_.apVyberOdb)
-        titulek_ += " (" + s_.apFirma + ")";
-
-    const NavrhTerminu n = NavrhniTermin(s_, hodiny_, Formular::Objed);
-    termin_ = FormatDate(n.Termin);
-    terminTip_ = n.Napoveda;
-    radky_ = DejRadky(s_, Formular::Objed);
-
-    poznamky_ = SpojRadkyMemo(s_.SPoznamky);
-    cislo_ = SubStr(s_.apCislo, 1, kMaxCislo);
-    if (s_.apPocet != 0) {
-        pocet_ = std::clamp(s_.apPocet, kMinPocet, kMaxPocet);
-        podpis_ = SubStr(s_.apPodpis, 1, kMaxPodpis);
-    } else {
-        podpis_ = SubStr(s_.Firma.Data.Osoba, 1, kMaxPodpis);
-    }
-
     const bool maDopravu = s_.nDopravaIn > Currency();
     if (s_.SCeny.CenyData.Dopravy > 0 && maDopravu) {
         doprava_ = 1;
@@ -60,10 +39,7 @@ TObjed::TObjed(Session &s, Messages &m, const Clock &hodiny, MailClient &mail, O
         dopravaPovolena_ = maDopravu;
     }
 
-    const int rezim = s_.Firma.Data.MapiGroup;
-    mailText_ = rezim == 1 ? kWWWButton : kMailButton;
-    mailPovoleny_ = rezim < 2;
-    ulozViditelny_ = rezim >= 2;
+    ulozViditelny_ = s_.Firma.Data.MapiGroup >= 2;
 
     Ocen();
 }
@@ -85,31 +61,10 @@ void TObjed::Ocen()
     // Only the purchase view shows the dealer's price.
     txCenaViditelna_ = s_.SCeny.CenyData.Zobrazit == 1;
     if (txCenaViditelna_)
-        txCena_ += " " + Trim(MyCurrStr(p, 10)) + " " + s_.cMenaObj + " bez podatku";
+        txCena_ += Castka(p, s_.cMenaObj) + " bez podatku";
 }
 
 // ---- Edits ------------------------------------------------------------------------------
-
-void TObjed::NastavCislo(const std::string &t) { cislo_ = SubStr(t, 1, kMaxCislo); }
-
-void TObjed::NastavPodpis(const std::string &t) { podpis_ = SubStr(t, 1, kMaxPodpis); }
-
-void TObjed::NastavTermin(const std::string &t, bool Uzivatel)
-{
-    termin_ = t;
-    if (Uzivatel)
-        s_.apEdited = true;
-}
-
-void TObjed::NastavPocet(int n)
-{
-    n = std::clamp(n, kMinPocet, kMaxPocet);
-    if (n == pocet_)
-        return;
-    pocet_ = n;
-    RunCommand(m_, [this] { Ocen(); });
-    s_.apEdited = true;
-}
 
 void TObjed::DopravaClick(int i)
 {
@@ -124,18 +79,12 @@ void TObjed::DopravaClick(int i)
     }
 }
 
-void TObjed::NastavPoznamky(const std::string &t) { poznamky_ = t; }
-
-std::vector<std::string> TObjed::RadkyPoznamek() const { return RadkyMemo(poznamky_); }
-
 // ---- Leaving a field --------------------------------------------------------------------
 
 bool TObjed::CisloExit(CilFokusu Cil)
 {
-    if (Cil != CilFokusu::Jinam && Empty(cislo_)) {
-        m_.Hlaska(kUwaga, kVyplnCislo, MB_OK | MB_ICONSTOP);
+    if (CisloChybi(Cil, kVyplnCislo))
         return true;
-    }
     const std::string c = Trim(cislo_);
     if (c != s_.apCislo) {
         s_.apCislo = c;
@@ -155,38 +104,23 @@ bool TObjed::TerminExit()
             return;
         zpet = false;
         s_.apTermin = d;
-        const double dnes = hodiny_.Today();
-        if (d < dnes + kTerminOd || d > dnes + kTerminDo)
-            m_.Hlaska(kUwaga, kTerminHlaska + termin_ + "!", MB_OK | MB_ICONSTOP);
+        HlasMimoTermin(d, kTerminHlaska);
     });
     return zpet;
 }
 
-void TObjed::PoznamkyExit()
-{
-    if (RadkyPoznamek().size() > std::size_t(kMaxRadkuPoznamek))
-        m_.Hlaska(kPozor, kMax10Radku, MB_OK);
-}
+void TObjed::PoznamkyExit() { HlasPoznamky(kPozor, kMax10Radku); }
 
 // ---- Commands ---------------------------------------------------------------------------
-
-void TObjed::UlozPole()
-{
-    s_.apCislo = Trim(cislo_);
-    s_.apPodpis = podpis_;
-    s_.apPocet = pocet_;
-    s_.apOdvoz = doprava_ == 1;
-    s_.apTermin = MyStrToDate(termin_, hodiny_);
-}
 
 void TObjed::TiskClick()
 {
     RunCommand(m_, [this] {
         UlozPole();
-        if (s_.apZakaznik && s_.apEdited && akce_.TestZapisu && akce_.TestZapisu() != IDYES)
+        if (s_.apZakaznik && s_.apEdited && testZapisu_ && testZapisu_() != IDYES)
             return;
-        if (akce_.Tisk)
-            akce_.Tisk(Data());
+        if (tisk_)
+            tisk_(Data());
     });
 }
 
@@ -203,16 +137,6 @@ void TObjed::UlozClick()
     });
 }
 
-bool TObjed::KonecClick()
-{
-    return RunCommand(m_, [this] {
-        UlozPole();
-        VytvorJmeno(s_, false);
-    });
-}
-
-void TObjed::Zavri() { s_.SPoznamky = RadkyPoznamek(); }
-
 std::string TObjed::TeloZpravy() const
 {
     const TFirmaData &f = s_.Firma.Data;
@@ -220,38 +144,12 @@ std::string TObjed::TeloZpravy() const
     for (const std::string *r : {&f.Nazev1, &f.Nazev2, &f.Ulice})
         if (!Empty(*r))
             t += *r + CRLF;
-    if (!Empty(f.Obec))
-        t += f.PSC + "  " + f.Obec + CRLF;
-    if (!Empty(f.ICO))
-        t += "Regon: " + f.ICO + CRLF;
-    if (!Empty(f.DIC))
-        t += "NIP: " + f.DIC + CRLF;
-    t += "Numer klienta: " + f.Kod + CRLF;
+    t += TeloObec() + "Numer klienta: " + f.Kod + CRLF;
 
     t += "Zamówienie Nr.    " + cislo_ + "   " + "Data sporządzenia: " + FormatDate(hodiny_.Today()) + CRLF +
          "Termin dostawy:   " + termin_ + CRLF + "Transport: " +
          (doprava_ == 1 ? "Transport zabezpiecza dostawca" : "Transport zabezpiecza odbiorca") + CRLF + CRLF +
-         kTxLine1;
-    if (s_.TypZakazky == 1)
-        t += " " + std::to_string(pocet_) + " " + kTxLine2 + CRLF + CRLF;
-    else
-        t += std::string(CRLF) + CRLF;
-    for (std::size_t i = 0; i < radky_.Pocet(); ++i)
-        t += radky_.Radky1[i] + "   " + radky_.Radky2[i] + CRLF;
-    const std::vector<std::string> poznamky = RadkyPoznamek();
-    if (!poznamky.empty()) {
-        t += std::string(CRLF) + "Uwagi i wymagania niestandardowe:" + CRLF;
-        for (const std::string &r : poznamky)
-            t += r + CRLF;
-    }
-    t += CRLF + std::string(kTxPodpis) + " " + podpis_ + CRLF + CRLF;
-
-    if (!Empty(f.Telefon))
-        t += "telefon: " + f.Telefon + CRLF;
-    if (!Empty(f.Fax))
-        t += "fax:     " + f.Fax + CRLF;
-    if (!Empty(f.Mail))
-        t += "e-mail:  " + f.Mail + CRLF;
+         TeloRadky(kTxLine1, kTxLine2) + TeloPodpis() + TeloKontakt(9);
     if (!Empty(f.DUlice) || !Empty(f.DObec))
         t += "Adres dostawy:" + std::string(CRLF) + f.DUlice + CRLF + f.DPSC + "  " + f.DObec + CRLF;
     if (!Empty(f.PracDoba))
@@ -269,14 +167,7 @@ std::string TObjed::TextPotvrzeni(const std::string &Obsah)
 DataObjednavky TObjed::Data() const
 {
     DataObjednavky d;
-    d.Cislo = cislo_;
-    d.Termin = termin_;
-    d.Podpis = podpis_;
-    d.TxCena = txCena_;
-    d.Pocet = pocet_;
-    d.Doprava = doprava_;
-    d.Radky = radky_;
-    d.Poznamky = RadkyPoznamek();
+    VyplnData(d);
     return d;
 }
 
@@ -306,9 +197,7 @@ void TObjed::Odesli()
 
     const int rezim = s_.Firma.Data.MapiGroup;
     if (rezim == 0) {
-        s_.SMail = mail_.Posli({adresat, predmet, obsah, priloha});
-        if (!s_.SMail)
-            m_.Chyba(kCommandErrorCaption, kMailNepredan);
+        s_.SMail = PosliMailem({adresat, predmet, obsah, priloha});
         return;
     }
     if (rezim >= 2) {
@@ -316,11 +205,7 @@ void TObjed::Odesli()
         return;
     }
 
-    radky2Viditelny_ = false;
-    oznameni_ = true;
-    if (Prekresli)
-        Prekresli();
-    RunCommand(m_, [&] {
+    PresBranu([&] {
         ZpravaBrany z;
         z.Typ = 2;
         z.Adresat = adresat;
@@ -333,20 +218,14 @@ void TObjed::Odesli()
         z.TypZakazky = s_.TypZakazky;
         // The own attachment is offered only while the gateway answers; the order is
         // sent either way, so that its failure is reported too.
-        if (akce_.Status && akce_.Status() && m_.AnoNe(kQuilmar, kVlastniPriloha) && akce_.VlastniPriloha) {
-            z.Priloha2 = akce_.VlastniPriloha();
+        if (akce_.Status && akce_.Status() && m_.AnoNe(kQuilmar, kVlastniPriloha) && vlastniPriloha_) {
+            z.Priloha2 = vlastniPriloha_();
             if (!z.Priloha2.empty())
                 z.ObsahPotvr += std::string(CRLF) + CRLF + "Załącznik: " + z.Priloha2 + CRLF;
         }
-        if (akce_.Posli && akce_.Posli(z)) {
-            oznameni_ = false;
-            if (Prekresli)
-                Prekresli();
-            m_.Hlaska(kOdeslano, kPotvrzeniNa + s_.Firma.Data.Mail, MB_OK);
-        }
+        if (akce_.Posli && akce_.Posli(z))
+            Odeslano(kOdeslano, kPotvrzeniNa + s_.Firma.Data.Mail);
     });
-    oznameni_ = false;
-    radky2Viditelny_ = true;
 }
 
 // ---- Menu -------------------------------------------------------------------------------
@@ -356,7 +235,7 @@ void TObjed::DefiniceCenClick()
     if (!akce_.CenyDef)
         return;
     RunCommand(m_, [this] {
-        if (s_.apHeslo && (!akce_.Heslo || akce_.Heslo() != IDOK))
+        if (!HesloPovoli())
             return;
         const int r = akce_.CenyDef();
         Ocen();
@@ -391,12 +270,6 @@ void TObjed::DefiniceDodClick()
         Nacti(s_, s_.Quilmar);
         s_.apEdited = true;
     });
-}
-
-void TObjed::NastavTiskClick()
-{
-    if (akce_.NastavTisk)
-        RunCommand(m_, [this] { akce_.NastavTisk(); });
 }
 
 } // namespace qmr

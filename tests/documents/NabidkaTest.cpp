@@ -3,82 +3,37 @@
 // gateway and the printout.
 #include "documents/UNabidka.h"
 
-#include "catalogues/Seznamy.h"
+#include "FormularFixture.h"
+
 #include "core/DateCore.h"
-#include "jobfiles/UZapis.h"
-#include "pricing/UOcen.h"
-#include "support/FakeClock.h"
-#include "support/FakeMailClient.h"
-#include "support/FakeMessages.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 using namespace qmr;
-using qmrtest::FakeMailClient;
-using qmrtest::FakeMessages;
+using formtest::CRLF;
+using formtest::RadkyTextem;
 
 namespace {
 
-// An ABS panel with glazing, priced at 1234.56 EUR without tax; the dealer's company and
-// a drawing. The pricing engine is replaced by one that leaves these values as they are.
+// The panel priced at 1234.56 EUR without tax. The pricing engine is replaced by one
+// that leaves these values as they are.
 Session Vypln()
 {
-    Session s;
-    s.TypZakazky = 1;
-    s.VyplnVybrana = s.BarvyVybrany = s.RozmerVybran = true;
-    s.SJmenoV = "Aura 1/1 S1";
-    s.SSirka = 900;
-    s.SVyska = 2000;
-    s.CTloustka = 24;
-    s.SFormat = 1;
-    s.SZaskleni = 1;
-    s.SBarva1.DBarva.Polozka = 0;
-    s.SBarva1.DBarva.Nazev = "Kremowy";
-    s.SBarva2.DBarva.Polozka = 0;
-    s.SBarva2.DBarva.Nazev = "Biały";
-    s.SBarva2.DBarva.Cislo = "9016";
-    s.NazevRysu = "/program/RYSY/PA1S1.jpg";
+    Session s = formtest::Vypln();
     s.nPoSleve2 = Currency::FromRaw(12345600);
     s.nDopravaOut = Currency::FromUnits(50);
     s.cMenaNab = "EUR";
-    s.Cizina = true;
     s.lPrepNab = true;
     s.SCeny.CenyData.Zobrazit = 2;
-    TFirmaData &f = s.Firma.Data;
-    f.Nazev1 = "Drzwi Nowak";
-    f.Ulice = "ul. Polna 3";
-    f.PSC = "00-950";
-    f.Obec = "Warszawa";
-    f.ICO = "123456789";
-    f.Osoba = "Jan Nowak";
-    f.Telefon = "22 123 45 67";
-    f.Mail = "biuro@nowak.example";
     return s;
 }
 
-struct Form {
-    Session s;
-    FakeMessages m;
-    qmrtest::FakeClock hodiny{2024, 3, 5}; // a Tuesday
-    FakeMailClient mail;
-    NabidkaAkce akce;
-    int ocenenu = 0;
-
-    explicit Form(Session s0) : s(std::move(s0))
-    {
-        akce.Ocen = [this](Session &) { ++ocenenu; };
-    }
-    TNabidka Otevri() { return TNabidka(s, m, hodiny, mail, akce); }
-};
-
-const char *const CRLF = "\r\n";
+using Form = formtest::Form<TNabidka, NabidkaAkce>;
 
 } // namespace
 
@@ -91,42 +46,21 @@ TEST(NabidkaTest, OpeningShowsCaptionsInitialValuesAndModes)
         f.s.apEdited = false;
         TNabidka n = f.Otevri();
         EXPECT_EQ(n.Titulek(), "Dokończenie oferty");
-        EXPECT_EQ(n.Cislo(), "N-17");
-        EXPECT_EQ(n.Podpis(), "Jan Nowak"); // a fresh form signs with the contact person
-        EXPECT_EQ(n.Pocet(), 1);
+        formtest::OverNovy(f, n, "N-17", qmr::Formular::Nabidka);
         EXPECT_EQ(n.Platnost(), 1);
         EXPECT_EQ(n.Verze(), 0);
         EXPECT_EQ(n.Doprava(), 0);
-        EXPECT_TRUE(n.PocetViditelny());
         EXPECT_EQ(n.TxLine2(), "sztuk wypełnień drzwiowych według następującej specyfikacji:");
-        EXPECT_EQ(n.Radky().Radky1, DejRadky(f.s, qmr::Formular::Nabidka).Radky1);
-        EXPECT_EQ(n.Radky().Radky2, DejRadky(f.s, qmr::Formular::Nabidka).Radky2);
-        EXPECT_EQ(n.TerminTip(), "oszklone wypełnienia do 14 dni pracy");
-        EXPECT_EQ(n.Termin(), FormatDate(NavrhniTermin(f.s, f.hodiny, qmr::Formular::Nabidka).Termin));
-        EXPECT_EQ(f.ocenenu, 1);
-        EXPECT_FALSE(f.s.apEdited); // opening changes nothing
-        EXPECT_TRUE(f.m.empty());
     }
     {
         // Completed before in this session: quantity, number and signature come back;
         // the company's name stands in the caption when companies are chosen from a list.
         Form f(Vypln());
-        f.s.apPocet = 4;
-        f.s.apCislo = "N-18";
-        f.s.apPodpis = "Anna";
-        f.s.apTermin = EncodeDate(2024, 3, 20);
-        f.s.apVyberOdb = true;
-        f.s.apFirma = "Drzwi Nowak";
+        formtest::Drivejsi(f.s, "N-18");
         f.s.SCeny.CenyData.Ram = 1;
-        f.s.SPoznamky = {"a", "b"};
         TNabidka n = f.Otevri();
-        EXPECT_EQ(n.Titulek(), "Dokończenie oferty (Drzwi Nowak)");
-        EXPECT_EQ(n.Pocet(), 4);
-        EXPECT_EQ(n.Cislo(), "N-18");
-        EXPECT_EQ(n.Podpis(), "Anna");
-        EXPECT_EQ(n.Termin(), "20.03.2024");
+        formtest::OverDrivejsi(n, "N-18", "Dokończenie oferty");
         EXPECT_EQ(n.TxLine2(), "sztuk drzwi według następującej specyfikacji:");
-        EXPECT_EQ(n.Poznamky(), "a\nb");
     }
     {
         Form f(Vypln());
@@ -219,14 +153,11 @@ TEST(NabidkaTest, EditsMarkTheSessionAndReprice)
 
     Form f(Vypln());
     TNabidka n = f.Otevri();
-    n.NastavPocet(5000);
-    EXPECT_EQ(n.Pocet(), 999);
+    formtest::OverMeze(n);
     n.NastavPlatnost(-3);
     EXPECT_EQ(n.Platnost(), 0);
-    n.NastavCislo("1234567890ABCDEFGH");
-    EXPECT_EQ(n.Cislo(), "1234567890ABCDE");
-    n.NastavPodpis(std::string(45, 'x'));
-    EXPECT_EQ(n.Podpis(), std::string(40, 'x'));
+    n.NastavPlatnost(120);
+    EXPECT_EQ(n.Platnost(), 99);
 }
 
 TEST(NabidkaTest, LeavingTheFields)
@@ -246,20 +177,7 @@ TEST(NabidkaTest, LeavingTheFields)
     };
     for (const auto &p : cisla) {
         SCOPED_TRACE(p.cislo);
-        Form f(Vypln());
-        f.s.apCislo = "staré";
-        TNabidka n = f.Otevri();
-        n.NastavCislo(p.cislo);
-        EXPECT_EQ(n.CisloExit(p.cil), p.zpet);
-        EXPECT_EQ(f.s.apCislo, p.apCislo);
-        if (p.zpet) {
-            ASSERT_EQ(f.m.count(), 1u);
-            EXPECT_EQ(f.m.last().caption, "UWAGA!");
-            EXPECT_EQ(f.m.last().text, "Należy wypełnić Państwa numer oferty");
-            EXPECT_EQ(f.m.last().flags & MB_ICONMASK, MB_ICONSTOP);
-        } else {
-            EXPECT_TRUE(f.m.empty());
-        }
+        formtest::OverCislo<Form>(Vypln(), p.cislo, p.cil, p.zpet, p.apCislo, "Należy wypełnić Państwa numer oferty");
     }
 
     // The delivery date: today + 5 .. today + 40 calendar days (today 5.3.2024).
@@ -288,21 +206,7 @@ TEST(NabidkaTest, LeavingTheFields)
         }
     }
 
-    // Notes: at most 10 lines are asked for; more stay.
-    for (int radku : {10, 11}) {
-        Form f(Vypln());
-        TNabidka n = f.Otevri();
-        std::string t;
-        for (int i = 0; i < radku; ++i)
-            t += "r" + std::to_string(i) + "\n";
-        n.NastavPoznamky(t);
-        n.PoznamkyExit();
-        EXPECT_EQ(f.m.count(), radku > 10 ? 1u : 0u);
-        if (radku > 10)
-            EXPECT_EQ(f.m.last().text, "Maksymalnie 10 wierszy");
-        n.Zavri();
-        EXPECT_EQ(f.s.SPoznamky.size(), std::size_t(radku));
-    }
+    formtest::OverPoznamky<Form>(Vypln(), "UWAGA!", "Maksymalnie 10 wierszy");
 }
 
 TEST(NabidkaTest, FinishStoresTheFieldsAndNamesTheJob)
@@ -310,24 +214,8 @@ TEST(NabidkaTest, FinishStoresTheFieldsAndNamesTheJob)
     Form f(Vypln());
     f.s.SPoznamky = {"stara"};
     TNabidka n = f.Otevri();
-    n.NastavCislo(" N-20 ");
-    n.NastavPodpis("Ewa");
-    n.NastavPocet(3);
-    n.DopravaClick(1);
-    n.NastavTermin("2.4.2024", true);
-    n.NastavPoznamky("nowa 1\nnowa 2\n");
-    f.s.apEdited = false;
-    ASSERT_TRUE(n.KonecClick());
-    n.Zavri();
-    EXPECT_EQ(f.s.apCislo, "N-20");
-    EXPECT_EQ(f.s.apPodpis, "Ewa");
-    EXPECT_EQ(f.s.apPocet, 3);
-    EXPECT_TRUE(f.s.apOdvoz);
-    EXPECT_EQ(f.s.apTermin, EncodeDate(2024, 4, 2));
-    EXPECT_EQ(f.s.apSoubor, "N-20.qms");
+    formtest::OverKonec(f, n, "N-20");
     EXPECT_TRUE(f.s.apEdited); // the job got a new name
-    EXPECT_EQ(f.s.SPoznamky, (std::vector<std::string>{"nowa 1", "nowa 2"}));
-    EXPECT_TRUE(f.m.empty());
 }
 
 TEST(NabidkaTest, DateThatIsNoDateEndsTheCommand)
@@ -344,14 +232,7 @@ TEST(NabidkaTest, DateThatIsNoDateEndsTheCommand)
     EXPECT_FALSE(n.KonecClick());
     EXPECT_EQ(tisky, 0);
     EXPECT_TRUE(f.mail.zpravy.empty());
-    ASSERT_EQ(f.m.count(), 3u);
-    for (const auto &c : f.m.calls()) {
-        EXPECT_EQ(c.caption, "Quilmar");
-        EXPECT_NE(c.text.find("is not a valid date"), std::string::npos) << c.text;
-    }
-    EXPECT_EQ(f.s.apTermin, EncodeDate(2024, 3, 20));
-    EXPECT_EQ(f.s.apCislo, "N-21"); // the fields before the date were stored
-    EXPECT_EQ(f.s.apSoubor, "");
+    formtest::OverChybuData(f, 3, "N-21", EncodeDate(2024, 3, 20));
 }
 
 TEST(NabidkaTest, MailOfAFullQuote)
@@ -371,9 +252,6 @@ TEST(NabidkaTest, MailOfAFullQuote)
     EXPECT_EQ(z.Adresat, "Wybór adresata!");
     EXPECT_EQ(z.Predmet, "Oferta  N-30");
     EXPECT_EQ(z.Priloha, "/program/RYSY/PA1S1.jpg");
-    std::string radky;
-    for (std::size_t i = 0; i < n.Radky().Pocet(); ++i)
-        radky += n.Radky().Radky1[i] + "   " + n.Radky().Radky2[i] + CRLF;
     EXPECT_EQ(z.Obsah, std::string("Oferta Nr.: N-30\r\n"
                                    "Data sporządzenia: 05.03.2024\r\n"
                                    "Termin dostawy:   20.03.2024\r\n"
@@ -381,7 +259,7 @@ TEST(NabidkaTest, MailOfAFullQuote)
                                    "\r\n"
                                    "Proponujemy Państwu 2 sztuk wypełnień drzwiowych według następującej specyfikacji:\r\n"
                                    "\r\n") +
-                           radky +
+                           RadkyTextem(n.Radky()) +
                            "\r\n"
                            "Uwagi i wymagania niestandardowe:\r\n"
                            "Montaż u klienta\r\n"
@@ -588,30 +466,7 @@ TEST(NabidkaTest, PriceSettingsFromTheMenu)
 
 // ---- The demonstration job ---------------------------------------------------------------
 
-class DemoNabidkaTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        namespace fs = std::filesystem;
-        const fs::path data = fs::path(qmrtest::programDir()) / "DATA";
-        if (!fs::exists(data / "vyplne.qmr"))
-            GTEST_SKIP() << "the demo catalogue is not built: " << data;
-        fs::copy(data, dir.path() / "DATA", fs::copy_options::recursive);
-        const std::string job = dir.file("DATA/demo.qms");
-        fs::copy_file(qmrtest::sourceDir() + "/tools/demo-jobs/demo.qms", job);
-        InitSession(s, dir.file("quilmar"));
-        SeznamyVyplni(s);
-        SeznamyBarev(s);
-        ASSERT_TRUE(NactiData(s, job, zpravy, hodiny)) << ::testing::PrintToString(zpravy.texts());
-        Nazvi(s);
-    }
-
-    qmrtest::TempDir dir;
-    Session s;
-    qmrtest::FakeMessages zpravy;
-    qmrtest::FakeClock hodiny{2024, 3, 5};
-    FakeMailClient mail;
-};
+class DemoNabidkaTest : public formtest::DemoFormular {};
 
 TEST_F(DemoNabidkaTest, QuoteOfTheDemoJob)
 {

@@ -3,15 +3,10 @@
 // mail client, the gateway and the printout.
 #include "documents/UObjed.h"
 
-#include "catalogues/Seznamy.h"
+#include "FormularFixture.h"
+
 #include "core/DateCore.h"
-#include "jobfiles/UZapis.h"
 #include "partners/UJejichDef.h"
-#include "pricing/UOcen.h"
-#include "support/FakeClock.h"
-#include "support/FakeMailClient.h"
-#include "support/FakeMessages.h"
-#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -22,79 +17,38 @@
 #include <vector>
 
 using namespace qmr;
-using qmrtest::FakeMailClient;
-using qmrtest::FakeMessages;
+using formtest::CRLF;
+using formtest::RadkyTextem;
 
 namespace {
 
-// An ABS panel with glazing bought at 1234.56 PLN, the supplier's transport 50 PLN; the
-// dealer's company with its customer number, the supplier and a drawing. The pricing
-// engine is replaced by one that leaves these values as they are.
+// The panel bought at 1234.56 PLN, the supplier's transport 50 PLN; the dealer's
+// customer number and the supplier. The pricing engine is replaced by one that leaves
+// these values as they are.
 Session Vypln()
 {
-    Session s;
-    s.TypZakazky = 1;
-    s.VyplnVybrana = s.BarvyVybrany = s.RozmerVybran = true;
-    s.SJmenoV = "Aura 1/1 S1";
-    s.SSirka = 900;
-    s.SVyska = 2000;
-    s.CTloustka = 24;
-    s.SFormat = 1;
-    s.SZaskleni = 1;
-    s.SBarva1.DBarva.Polozka = 0;
-    s.SBarva1.DBarva.Nazev = "Kremowy";
-    s.SBarva2.DBarva.Polozka = 0;
-    s.SBarva2.DBarva.Nazev = "Biały";
-    s.SBarva2.DBarva.Cislo = "9016";
-    s.NazevRysu = "/program/RYSY/PA1S1.jpg";
+    Session s = formtest::Vypln();
     s.nPoSleve1 = Currency::FromRaw(12345600);
     s.nDopravaIn = Currency::FromUnits(50);
     s.cMenaObj = "PLN";
-    s.Cizina = true;
     s.SCeny.CenyData.Zobrazit = 1;
     s.SCeny.CenyData.DopravaIn = 50;
-    TFirmaData &f = s.Firma.Data;
-    f.Nazev1 = "Drzwi Nowak";
-    f.Ulice = "ul. Polna 3";
-    f.PSC = "00-950";
-    f.Obec = "Warszawa";
-    f.ICO = "123456789";
-    f.DIC = "525-000-00-00";
-    f.Kod = "40711";
-    f.Osoba = "Jan Nowak";
-    f.Telefon = "22 123 45 67";
-    f.Mail = "biuro@nowak.example";
+    s.Firma.Data.DIC = "525-000-00-00";
+    s.Firma.Data.Kod = "40711";
     s.Quilmar.QMData.Mail = "zamowienia@quilmar.example";
     return s;
 }
 
-struct Form {
+// The job file and the configuration go to a temporary folder.
+struct Form : formtest::Form<TObjed, ObjedAkce> {
     qmrtest::TempDir dir;
-    Session s;
-    FakeMessages m;
-    qmrtest::FakeClock hodiny{2024, 3, 5}; // a Tuesday
-    FakeMailClient mail;
-    ObjedAkce akce;
-    int ocenenu = 0;
 
-    explicit Form(Session s0) : s(std::move(s0))
+    explicit Form(Session s0) : formtest::Form<TObjed, ObjedAkce>(std::move(s0))
     {
         s.apPriloha = dir.file("QMRobj.qmr");
         s.apConf = dir.file("Quilmar.cfg");
-        akce.Ocen = [this](Session &) { ++ocenenu; };
     }
-    TObjed Otevri() { return TObjed(s, m, hodiny, mail, akce); }
 };
-
-const char *const CRLF = "\r\n";
-
-std::string RadkyTextem(const RadkyZakazky &r)
-{
-    std::string t;
-    for (std::size_t i = 0; i < r.Pocet(); ++i)
-        t += r.Radky1[i] + "   " + r.Radky2[i] + CRLF;
-    return t;
-}
 
 } // namespace
 
@@ -106,36 +60,15 @@ TEST(ObjedTest, OpeningShowsCaptionsInitialValuesAndModes)
         f.s.apPodpis = "stary podpis";
         TObjed o = f.Otevri();
         EXPECT_EQ(o.Titulek(), "Dokończenie zamówienia");
-        EXPECT_EQ(o.Cislo(), "Z-17");
-        EXPECT_EQ(o.Podpis(), "Jan Nowak"); // a fresh form signs with the contact person
-        EXPECT_EQ(o.Pocet(), 1);
-        EXPECT_TRUE(o.PocetViditelny());
-        EXPECT_EQ(o.Radky().Radky1, DejRadky(f.s, qmr::Formular::Objed).Radky1);
-        EXPECT_EQ(o.Radky().Radky2, DejRadky(f.s, qmr::Formular::Objed).Radky2);
-        EXPECT_EQ(o.TerminTip(), "oszklone wypełnienia do 14 dni pracy");
-        EXPECT_EQ(o.Termin(), FormatDate(NavrhniTermin(f.s, f.hodiny, qmr::Formular::Objed).Termin));
-        EXPECT_EQ(f.ocenenu, 1);
-        EXPECT_FALSE(f.s.apEdited); // opening changes nothing
-        EXPECT_TRUE(f.m.empty());
+        formtest::OverNovy(f, o, "Z-17", qmr::Formular::Objed);
     }
     {
         // Completed before in this session: quantity, number and signature come back;
         // the company's name stands in the caption when companies are chosen from a list.
         Form f(Vypln());
-        f.s.apPocet = 4;
-        f.s.apCislo = "Z-18";
-        f.s.apPodpis = "Anna";
-        f.s.apTermin = EncodeDate(2024, 3, 20);
-        f.s.apVyberOdb = true;
-        f.s.apFirma = "Drzwi Nowak";
-        f.s.SPoznamky = {"a", "b"};
+        formtest::Drivejsi(f.s, "Z-18");
         TObjed o = f.Otevri();
-        EXPECT_EQ(o.Titulek(), "Dokończenie zamówienia (Drzwi Nowak)");
-        EXPECT_EQ(o.Pocet(), 4);
-        EXPECT_EQ(o.Cislo(), "Z-18");
-        EXPECT_EQ(o.Podpis(), "Anna");
-        EXPECT_EQ(o.Termin(), "20.03.2024");
-        EXPECT_EQ(o.Poznamky(), "a\nb");
+        formtest::OverDrivejsi(o, "Z-18", "Dokończenie zamówienia");
     }
     {
         Form f(Vypln());
@@ -245,14 +178,7 @@ TEST(ObjedTest, EditsMarkTheSessionAndReprice)
 
     Form f(Vypln());
     TObjed o = f.Otevri();
-    o.NastavPocet(5000);
-    EXPECT_EQ(o.Pocet(), 999);
-    o.NastavPocet(0);
-    EXPECT_EQ(o.Pocet(), 1);
-    o.NastavCislo("1234567890ABCDEFGH");
-    EXPECT_EQ(o.Cislo(), "1234567890ABCDE");
-    o.NastavPodpis(std::string(45, 'x'));
-    EXPECT_EQ(o.Podpis(), std::string(40, 'x'));
+    formtest::OverMeze(o);
 }
 
 TEST(ObjedTest, LeavingTheNumber)
@@ -274,21 +200,9 @@ TEST(ObjedTest, LeavingTheNumber)
     };
     for (const auto &p : cisla) {
         SCOPED_TRACE(p.cislo);
-        Form f(Vypln());
-        f.s.apCislo = "staré";
-        TObjed o = f.Otevri();
-        o.NastavCislo(p.cislo);
-        EXPECT_EQ(o.CisloExit(p.cil), p.zpet);
-        EXPECT_EQ(f.s.apCislo, p.apCislo);
-        EXPECT_EQ(f.s.apEdited, p.upraveno);
-        if (p.zpet) {
-            ASSERT_EQ(f.m.count(), 1u);
-            EXPECT_EQ(f.m.last().caption, "UWAGA!");
-            EXPECT_EQ(f.m.last().text, "Należy wypełnić Państwa numer zamówienia");
-            EXPECT_EQ(f.m.last().flags & MB_ICONMASK, MB_ICONSTOP);
-        } else {
-            EXPECT_TRUE(f.m.empty());
-        }
+        EXPECT_EQ(formtest::OverCislo<Form>(Vypln(), p.cislo, p.cil, p.zpet, p.apCislo,
+                                            "Należy wypełnić Państwa numer zamówienia"),
+                  p.upraveno);
     }
 }
 
@@ -333,23 +247,7 @@ TEST(ObjedTest, LeavingTheDateAndTheNotes)
         }
     }
 
-    // Notes: at most 10 lines are asked for; more stay.
-    for (int radku : {10, 11}) {
-        Form f(Vypln());
-        TObjed o = f.Otevri();
-        std::string t;
-        for (int i = 0; i < radku; ++i)
-            t += "r" + std::to_string(i) + "\n";
-        o.NastavPoznamky(t);
-        o.PoznamkyExit();
-        ASSERT_EQ(f.m.count(), radku > 10 ? 1u : 0u);
-        if (radku > 10) {
-            EXPECT_EQ(f.m.last().caption, "POZOR");
-            EXPECT_EQ(f.m.last().text, "Maximálně 10 řádků");
-        }
-        o.Zavri();
-        EXPECT_EQ(f.s.SPoznamky.size(), std::size_t(radku));
-    }
+    formtest::OverPoznamky<Form>(Vypln(), "POZOR", "Maximálně 10 řádků");
 }
 
 TEST(ObjedTest, FinishStoresTheFieldsAndNamesTheJob)
@@ -357,25 +255,9 @@ TEST(ObjedTest, FinishStoresTheFieldsAndNamesTheJob)
     Form f(Vypln());
     f.s.SPoznamky = {"stara"};
     TObjed o = f.Otevri();
-    o.NastavCislo(" Z-20 ");
-    o.NastavPodpis("Ewa");
-    o.NastavPocet(3);
-    o.DopravaClick(1);
-    o.NastavTermin("2.4.2024", true);
-    o.NastavPoznamky("nowa 1\nnowa 2\n");
-    f.s.apEdited = false;
-    ASSERT_TRUE(o.KonecClick());
-    o.Zavri();
-    EXPECT_EQ(f.s.apCislo, "Z-20");
-    EXPECT_EQ(f.s.apPodpis, "Ewa");
-    EXPECT_EQ(f.s.apPocet, 3);
-    EXPECT_TRUE(f.s.apOdvoz);
-    EXPECT_EQ(f.s.apTermin, EncodeDate(2024, 4, 2));
-    EXPECT_EQ(f.s.apSoubor, "Z-20.qms");
-    EXPECT_EQ(f.s.SPoznamky, (std::vector<std::string>{"nowa 1", "nowa 2"}));
+    formtest::OverKonec(f, o, "Z-20");
     EXPECT_FALSE(f.s.SMail);
     EXPECT_FALSE(std::filesystem::exists(f.s.apPriloha)); // finishing sends nothing
-    EXPECT_TRUE(f.m.empty());
 }
 
 TEST(ObjedTest, DateThatIsNoDateEndsTheCommand)
@@ -399,14 +281,7 @@ TEST(ObjedTest, DateThatIsNoDateEndsTheCommand)
         EXPECT_EQ(ulozeni, 0);
         EXPECT_TRUE(f.mail.zpravy.empty());
         EXPECT_FALSE(std::filesystem::exists(f.s.apPriloha));
-        ASSERT_EQ(f.m.count(), 3u);
-        for (const auto &c : f.m.calls()) {
-            EXPECT_EQ(c.caption, "Quilmar");
-            EXPECT_NE(c.text.find("is not a valid date"), std::string::npos) << c.text;
-        }
-        EXPECT_EQ(f.s.apTermin, EncodeDate(2024, 3, 20));
-        EXPECT_EQ(f.s.apCislo, "Z-21"); // the fields before the date were stored
-        EXPECT_EQ(f.s.apSoubor, "");
+        formtest::OverChybuData(f, 3, "Z-21", EncodeDate(2024, 3, 20));
     }
 }
 
@@ -773,35 +648,17 @@ TEST(ObjedTest, MenuDialogs)
 
 // ---- The demonstration job ---------------------------------------------------------------
 
-class DemoObjedTest : public ::testing::Test {
+class DemoObjedTest : public formtest::DemoFormular {
 protected:
-    void SetUp() override
+    // The dealer's purchase prices are shown (the demo settings show sale prices).
+    void UpravData() override
     {
-        namespace fs = std::filesystem;
-        const fs::path data = fs::path(qmrtest::programDir()) / "DATA";
-        if (!fs::exists(data / "vyplne.qmr"))
-            GTEST_SKIP() << "the demo catalogue is not built: " << data;
-        fs::copy(data, dir.path() / "DATA", fs::copy_options::recursive);
-        // The dealer's purchase prices are shown (the demo settings show sale prices).
         std::string conf = qmrtest::TempDir::read(dir.file("DATA/Quilmar.cfg"));
         const std::size_t z = conf.find("Zobrazit=2");
         ASSERT_NE(z, std::string::npos);
         conf.replace(z, 10, "Zobrazit=1");
         dir.write("DATA/Quilmar.cfg", conf);
-        const std::string job = dir.file("DATA/demo.qms");
-        fs::copy_file(qmrtest::sourceDir() + "/tools/demo-jobs/demo.qms", job);
-        InitSession(s, dir.file("quilmar"));
-        SeznamyVyplni(s);
-        SeznamyBarev(s);
-        ASSERT_TRUE(NactiData(s, job, zpravy, hodiny)) << ::testing::PrintToString(zpravy.texts());
-        Nazvi(s);
     }
-
-    qmrtest::TempDir dir;
-    Session s;
-    qmrtest::FakeMessages zpravy;
-    qmrtest::FakeClock hodiny{2024, 3, 5};
-    FakeMailClient mail;
 };
 
 TEST_F(DemoObjedTest, OrderOfTheDemoJob)

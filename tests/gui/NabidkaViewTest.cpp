@@ -1,16 +1,12 @@
 // The quote form's view: opening, filling and mailing it through a fake mail client,
 // the number demanded on the way to the mail button, Escape; and the xdg-email hand-over.
+#include "FormularViewFixture.h"
 #include "GuiTestApp.h"
 
 #include "core/DateCore.h"
-#include "core/Session.h"
-#include "dialogs/infill/Ovladace.h"
 #include "documents/UNabidka.h"
 #include "gui/core/XdgMailClient.h"
 #include "gui/documents/NabidkaView.h"
-#include "support/FakeClock.h"
-#include "support/FakeMailClient.h"
-#include "support/FakeMessages.h"
 #include "support/TestPaths.h"
 
 #include <QAbstractButton>
@@ -30,60 +26,26 @@
 #include <filesystem>
 
 using namespace qmr;
-using qmrtest::FakeMailClient;
-using qmrtest::FakeMessages;
 
 namespace {
 
-QString U(const char *t) { return QString::fromUtf8(t); }
+using formtest::U;
+using formtest::Zavri;
 
+// The panel priced at 1234.56 EUR, sale prices shown.
 Session Relace()
 {
-    Session s;
-    s.TypZakazky = 1;
-    s.VyplnVybrana = s.BarvyVybrany = s.RozmerVybran = true;
-    s.SJmenoV = "Aura 1/1 S1";
-    s.SSirka = 900;
-    s.SVyska = 2000;
-    s.CTloustka = 24;
-    s.SFormat = 1;
-    s.SZaskleni = 1;
-    s.SBarva1.DBarva.Polozka = 0;
-    s.SBarva1.DBarva.Nazev = "Kremowy";
-    s.SBarva2.DBarva.Polozka = 0;
-    s.SBarva2.DBarva.Nazev = "Biały";
-    s.SPoznamky = {"Montaż u klienta"};
+    Session s = formtest::Relace();
     s.nPoSleve2 = Currency::FromRaw(12345600);
     s.cMenaNab = "EUR";
-    s.Cizina = true;
     s.SCeny.CenyData.Zobrazit = 2;
-    s.Firma.Data.Nazev1 = "Drzwi Nowak";
-    s.Firma.Data.Osoba = "Jan Nowak";
     return s;
 }
 
-// Closes the form when the test's actions end without closing it (a failed assertion
-// returns early), so that exec() always returns.
-struct Zavri {
-    QPointer<QDialog> d;
-    ~Zavri()
-    {
-        if (d && d->isVisible())
-            d->QDialog::done(kVysledekZrusit);
-    }
-};
+using Zaklad = formtest::Prostredi<NabidkaAkce, SpustNabidku>;
 
-struct Prostredi {
-    Session s = Relace();
-    FakeMessages m;
-    qmrtest::FakeClock hodiny{2024, 3, 5};
-    FakeMailClient mail;
-    NabidkaAkce akce;
-    Prostredi()
-    {
-        akce.Ocen = [](Session &) {};
-    }
-    int Spust() { return SpustNabidku(s, m, hodiny, mail, nullptr, akce, nullptr); }
+struct Prostredi : Zaklad {
+    Prostredi() : Zaklad(Relace()) {}
 };
 
 TEST(NabidkaView, FilledFormIsMailedAndFinishStoresIt)
@@ -95,20 +57,10 @@ TEST(NabidkaView, FilledFormIsMailedAndFinishStoresIt)
         videno = true;
         ASSERT_TRUE(QTest::qWaitForWindowActive(v));
         EXPECT_EQ(v->windowTitle(), U("Dokończenie oferty"));
-        EXPECT_EQ(v->TiskButton()->text(), U("&Druk"));
-        EXPECT_EQ(v->MailButton()->text(), U("&Mail"));
-        EXPECT_EQ(v->KonecButton()->text(), U("&Koniec"));
-        EXPECT_EQ(v->Podpis()->text(), U("Jan Nowak"));
+        formtest::OverOtevreni(v);
         EXPECT_EQ(v->Platnost()->value(), 1);
-        EXPECT_EQ(v->Pocet()->value(), 1);
         EXPECT_TRUE(v->Verze()->button(0)->isChecked());
-        EXPECT_EQ(v->Radky1()->item(0)->text(), U("Wypełnienie:"));
-        EXPECT_EQ(v->Radky2()->item(0)->text(), U("Aura 1/1 S1"));
-        EXPECT_EQ(v->Radky1()->count(), v->Radky2()->count());
-        EXPECT_EQ(v->Poznamky()->toPlainText(), U("Montaż u klienta"));
         EXPECT_EQ(v->TxCena()->text(), U(" 1 234,56 EUR bez podatku"));
-        EXPECT_FALSE(v->Oznameni()->isVisible());
-        EXPECT_EQ(v->Termin()->toolTip(), U("oszklone wypełnienia do 14 dni pracy"));
 
         v->Cislo()->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(v->Cislo(), QStringLiteral("N-77"));
@@ -142,21 +94,11 @@ TEST(NabidkaView, FilledFormIsMailedAndFinishStoresIt)
         EXPECT_TRUE(p.m.empty()) << ::testing::PrintToString(p.m.texts());
         EXPECT_TRUE(v->isVisible()); // mailing leaves the form open
 
-        v->Poznamky()->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(v->Poznamky(), Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClick(v->Poznamky(), Qt::Key_Return);
-        QTest::keyClicks(v->Poznamky(), QStringLiteral("bez progu"));
-        QTest::mouseClick(v->KonecButton(), Qt::LeftButton);
-        EXPECT_FALSE(v->isVisible());
+        formtest::DopisAUkonci(v);
     });
     EXPECT_EQ(p.Spust(), kVysledekOK);
     EXPECT_TRUE(videno);
-    EXPECT_EQ(p.s.apCislo, "N-77");
-    EXPECT_EQ(p.s.apPocet, 3);
-    EXPECT_TRUE(p.s.apOdvoz);
-    EXPECT_EQ(p.s.apTermin, EncodeDate(2024, 3, 20));
-    EXPECT_EQ(p.s.apSoubor, "N-77.qms");
-    EXPECT_EQ(p.s.SPoznamky, (std::vector<std::string>{"Montaż u klienta", "bez progu"}));
+    formtest::OverUlozeno(p.s, "N-77");
 }
 
 TEST(NabidkaView, BlankNumberStopsTheMailAndEscapeFinishes)
@@ -169,19 +111,9 @@ TEST(NabidkaView, BlankNumberStopsTheMailAndEscapeFinishes)
         Zavri z{v};
         videno = true;
         ASSERT_TRUE(QTest::qWaitForWindowActive(v));
-        v->Cislo()->setFocus(Qt::MouseFocusReason);
-        v->Cislo()->selectAll();
-        QTest::keyClick(v->Cislo(), Qt::Key_Delete);
-        QTest::mouseClick(v->MailButton(), Qt::LeftButton);
+        ASSERT_NO_FATAL_FAILURE(
+            formtest::OverPrazdneCislo(v, v->MailButton(), p.m, p.s, "Należy wypełnić Państwa numer oferty"));
         EXPECT_TRUE(p.mail.zpravy.empty());
-        ASSERT_EQ(p.m.count(), 1u);
-        EXPECT_EQ(p.m.last().text, "Należy wypełnić Państwa numer oferty");
-        EXPECT_TRUE(v->Cislo()->hasFocus());
-        EXPECT_EQ(p.s.apCislo, "staré");
-        // Tab from the number onto the mail button is refused the same way.
-        v->MailButton()->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(p.m.count(), 2u);
-        EXPECT_TRUE(v->Cislo()->hasFocus());
         QTest::keyClick(v, Qt::Key_Escape);
         EXPECT_FALSE(v->isVisible());
     });

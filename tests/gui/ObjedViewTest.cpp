@@ -1,20 +1,16 @@
 // The order form's view: opening, filling and mailing it through a fake mail client, the
 // customer dialog before a send without a customer number, the number demanded on the
 // way to the save button in manual mode, a date that is no working day or no date, Escape.
+#include "FormularViewFixture.h"
 #include "GuiTestApp.h"
 #include "Modalni.h"
 
 #include "core/DateCore.h"
-#include "core/Session.h"
-#include "dialogs/infill/Ovladace.h"
 #include "documents/UObjed.h"
 #include "gui/documents/ObjedView.h"
 #include "gui/partners/PartneriViews.h"
 #include "jobfiles/UZapis.h"
 #include "partners/UJejichDef.h"
-#include "support/FakeClock.h"
-#include "support/FakeMailClient.h"
-#include "support/FakeMessages.h"
 #include "support/TestPaths.h"
 
 #include <QAbstractButton>
@@ -35,68 +31,38 @@
 #include <optional>
 
 using namespace qmr;
-using qmrtest::FakeMailClient;
-using qmrtest::FakeMessages;
 
 namespace {
 
-QString U(const char *t) { return QString::fromUtf8(t); }
+using formtest::U;
+using formtest::Zavri;
 
+// The panel bought at 1234.56 PLN with the supplier's transport 50 PLN, the purchase
+// prices shown; the dealer's customer number and the supplier.
 Session Relace()
 {
-    Session s;
-    s.TypZakazky = 1;
-    s.VyplnVybrana = s.BarvyVybrany = s.RozmerVybran = true;
-    s.SJmenoV = "Aura 1/1 S1";
-    s.SSirka = 900;
-    s.SVyska = 2000;
-    s.CTloustka = 24;
-    s.SFormat = 1;
-    s.SZaskleni = 1;
-    s.SBarva1.DBarva.Polozka = 0;
-    s.SBarva1.DBarva.Nazev = "Kremowy";
-    s.SBarva2.DBarva.Polozka = 0;
-    s.SBarva2.DBarva.Nazev = "Biały";
-    s.SPoznamky = {"Montaż u klienta"};
+    Session s = formtest::Relace();
     s.nPoSleve1 = Currency::FromRaw(12345600);
     s.nDopravaIn = Currency::FromUnits(50);
     s.cMenaObj = "PLN";
-    s.Cizina = true;
     s.SCeny.CenyData.Zobrazit = 1;
-    s.Firma.Data.Nazev1 = "Drzwi Nowak";
-    s.Firma.Data.Osoba = "Jan Nowak";
     s.Firma.Data.Kod = "40711";
     s.Quilmar.QMData.Mail = "zamowienia@quilmar.example";
     return s;
 }
 
-// Closes the form when the test's actions end without closing it (a failed assertion
-// returns early), so that exec() always returns.
-struct Zavri {
-    QPointer<QDialog> d;
-    ~Zavri()
-    {
-        if (d && d->isVisible())
-            d->QDialog::done(kVysledekZrusit);
-    }
-};
+// The job file and the configuration (with the company) in a temporary folder.
+using Zaklad = formtest::Prostredi<ObjedAkce, SpustObjednavku>;
 
-struct Prostredi {
+struct Prostredi : Zaklad {
     qmrtest::TempDir dir;
-    Session s = Relace();
-    FakeMessages m;
-    qmrtest::FakeClock hodiny{2024, 3, 5}; // a Tuesday
-    FakeMailClient mail;
-    ObjedAkce akce;
     guitest::Modalni modalni;
-    Prostredi()
+    Prostredi() : Zaklad(Relace())
     {
         s.apPriloha = dir.file("QMRobj.qmr");
         s.apConf = dir.file("Quilmar.cfg");
         Zapis(s, s.Firma);
-        akce.Ocen = [](Session &) {};
     }
-    int Spust() { return SpustObjednavku(s, m, hodiny, mail, nullptr, akce, nullptr); }
 };
 
 TEST(ObjedView, FilledFormIsMailedAndFinishStoresIt)
@@ -108,25 +74,15 @@ TEST(ObjedView, FilledFormIsMailedAndFinishStoresIt)
         videno = true;
         ASSERT_TRUE(QTest::qWaitForWindowActive(v));
         EXPECT_EQ(v->windowTitle(), U("Dokończenie zamówienia"));
-        EXPECT_EQ(v->TiskButton()->text(), U("&Druk"));
-        EXPECT_EQ(v->MailButton()->text(), U("&Mail"));
-        EXPECT_EQ(v->KonecButton()->text(), U("&Koniec"));
+        formtest::OverOtevreni(v);
         EXPECT_TRUE(v->MailButton()->isEnabled());
         EXPECT_FALSE(v->UlozButton()->isVisible());
-        EXPECT_EQ(v->Podpis()->text(), U("Jan Nowak"));
-        EXPECT_EQ(v->Pocet()->value(), 1);
         EXPECT_TRUE(v->Pocet()->isVisible());
         EXPECT_EQ(v->TxLine2()->text(), U("sztuk wypełnień drzwiowych według następującej specyfikacji:"));
         EXPECT_TRUE(v->Doprava()->button(0)->isChecked());
         EXPECT_TRUE(v->DopravaBox()->isEnabled());
-        EXPECT_EQ(v->Radky1()->item(0)->text(), U("Wypełnienie:"));
-        EXPECT_EQ(v->Radky2()->item(0)->text(), U("Aura 1/1 S1"));
-        EXPECT_EQ(v->Radky1()->count(), v->Radky2()->count());
-        EXPECT_EQ(v->Poznamky()->toPlainText(), U("Montaż u klienta"));
         EXPECT_EQ(v->TxCena()->text(), U("Bez transportu 1 234,56 PLN bez podatku"));
         EXPECT_TRUE(v->TxCena()->isVisible());
-        EXPECT_FALSE(v->Oznameni()->isVisible());
-        EXPECT_EQ(v->Termin()->toolTip(), U("oszklone wypełnienia do 14 dni pracy"));
 
         v->Cislo()->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(v->Cislo(), QStringLiteral("Z-77"));
@@ -163,21 +119,11 @@ TEST(ObjedView, FilledFormIsMailedAndFinishStoresIt)
         EXPECT_TRUE(p.m.empty()) << ::testing::PrintToString(p.m.texts());
         EXPECT_TRUE(v->isVisible()); // mailing leaves the form open
 
-        v->Poznamky()->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(v->Poznamky(), Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClick(v->Poznamky(), Qt::Key_Return);
-        QTest::keyClicks(v->Poznamky(), QStringLiteral("bez progu"));
-        QTest::mouseClick(v->KonecButton(), Qt::LeftButton);
-        EXPECT_FALSE(v->isVisible());
+        formtest::DopisAUkonci(v);
     });
     EXPECT_EQ(p.Spust(), kVysledekOK);
     EXPECT_TRUE(videno);
-    EXPECT_EQ(p.s.apCislo, "Z-77");
-    EXPECT_EQ(p.s.apPocet, 3);
-    EXPECT_TRUE(p.s.apOdvoz);
-    EXPECT_EQ(p.s.apTermin, EncodeDate(2024, 3, 20));
-    EXPECT_EQ(p.s.apSoubor, "Z-77.qms");
-    EXPECT_EQ(p.s.SPoznamky, (std::vector<std::string>{"Montaż u klienta", "bez progu"}));
+    formtest::OverUlozeno(p.s, "Z-77");
 }
 
 TEST(ObjedView, CustomerDialogBeforeASendWithoutCustomerNumber)
@@ -227,19 +173,9 @@ TEST(ObjedView, ManualModeWithoutTransportPrice)
         EXPECT_TRUE(v->Doprava()->button(0)->isChecked());
 
         // A blank number is refused on the way to the save button.
-        v->Cislo()->setFocus(Qt::MouseFocusReason);
-        v->Cislo()->selectAll();
-        QTest::keyClick(v->Cislo(), Qt::Key_Delete);
-        QTest::mouseClick(v->UlozButton(), Qt::LeftButton);
+        ASSERT_NO_FATAL_FAILURE(
+            formtest::OverPrazdneCislo(v, v->UlozButton(), p.m, p.s, "Należy wypełnić Państwa numer zamówienia"));
         EXPECT_EQ(ulozeni, 0);
-        ASSERT_EQ(p.m.count(), 1u);
-        EXPECT_EQ(p.m.last().text, "Należy wypełnić Państwa numer zamówienia");
-        EXPECT_TRUE(v->Cislo()->hasFocus());
-        EXPECT_EQ(p.s.apCislo, "staré");
-        // Tab onto the save button is refused the same way.
-        v->UlozButton()->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(p.m.count(), 2u);
-        EXPECT_TRUE(v->Cislo()->hasFocus());
 
         QTest::keyClicks(v->Cislo(), QStringLiteral("Z-79"));
         QTest::mouseClick(v->UlozButton(), Qt::LeftButton);

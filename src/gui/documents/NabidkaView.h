@@ -10,17 +10,7 @@
 // the focus, and a refused number stops the print or mail. Escape finishes like the
 // finish button; the window has no close button. The miniature of the drawing is not
 // shown.
-#include <QDialog>
-
-class QAction;
-class QButtonGroup;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QSpinBox;
-class QWidget;
+#include "gui/documents/FormularView.h"
 
 namespace qmr {
 
@@ -32,64 +22,21 @@ class Tiskarna;
 struct NabidkaAkce;
 struct Session;
 
-class NabidkaView : public QDialog {
+class NabidkaView : public FormularView {
     Q_OBJECT
 public:
     NabidkaView(TNabidka &d, QWidget *parent);
 
-    QLineEdit *Cislo() const { return cislo_; }
-    QLineEdit *Termin() const { return termin_; }
     QSpinBox *Platnost() const { return platnost_; }
-    QSpinBox *Pocet() const { return pocet_; }
-    QLabel *TxLine2() const { return txLine2_; }
-    QListWidget *Radky1() const { return radky1_; }
-    QListWidget *Radky2() const { return radky2_; }
-    QPlainTextEdit *Poznamky() const { return poznamky_; }
     QButtonGroup *Verze() const { return verze_; }
-    QButtonGroup *Doprava() const { return doprava_; }
-    QLabel *TxCena() const { return txCena_; }
-    QLineEdit *Podpis() const { return podpis_; }
-    QLabel *Oznameni() const { return oznameni_; }
-    QPushButton *TiskButton() const { return tisk_; }
-    QPushButton *MailButton() const { return mail_; }
-    QPushButton *KonecButton() const { return konec_; }
-    QAction *DefiniceCen() const { return definiceCen_; }
-
-    void done(int r) override;
-    // Escape: the finish button.
-    void reject() override;
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    void Obnov();
-    // Exit handler of the field that has the focus before a button acts; false when the
-    // number was refused.
-    bool PredAkci(int cil);
-    void Konec();
+    void ObnovDalsi() override;
+    bool TerminOdchod() override;
 
     TNabidka &d_;
-    QLineEdit *cislo_ = nullptr;
-    QLineEdit *termin_ = nullptr;
     QSpinBox *platnost_ = nullptr;
-    QSpinBox *pocet_ = nullptr;
-    QLabel *txLine2_ = nullptr;
-    QListWidget *radky1_ = nullptr;
-    QListWidget *radky2_ = nullptr;
-    QPlainTextEdit *poznamky_ = nullptr;
     QButtonGroup *verze_ = nullptr;
-    QButtonGroup *doprava_ = nullptr;
-    QLabel *txCena_ = nullptr;
-    QLineEdit *podpis_ = nullptr;
-    QLabel *oznameni_ = nullptr;
-    QPushButton *tisk_ = nullptr;
-    QPushButton *mail_ = nullptr;
-    QPushButton *konec_ = nullptr;
-    QAction *definiceCen_ = nullptr;
-    bool obnovuji_ = false; // widgets being set from the logic
-    bool vExitu_ = false;   // an exit handler or command is running
-    bool zavreno_ = false;
 };
 
 // The quote form, modally. Members of akce left empty that the program has are filled
