@@ -27,7 +27,7 @@
 
 namespace qmr {
 
-// The fields of the specification dialogs.
+// The fields of the overlay dimension dialogs.
 enum class PoleSpec { Sirka, Vyska, PPL, PPP, PPH, PPD, Tloustka };
 inline constexpr int kPocetPoliSpec = 7;
 

@@ -2,6 +2,8 @@
 // Small helpers shared by the dialog views.
 #include "core/Umisteni.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QString>
 #include <QWidget>
 
@@ -21,5 +23,28 @@ inline void ZafixujVelikost(QWidget *w)
 }
 
 inline void Umisti(QWidget *w, Bod b) { w->move(b.Left, b.Top); }
+
+// The user left a field (Tab, Backtab, a click elsewhere, a shortcut). Focus changes the
+// program makes (setFocus, a message box activating, the dialog closing) run no exit
+// handler, so two refused fields cannot pass the focus back and forth.
+inline bool UzivatelOdesel(const QFocusEvent *e)
+{
+    switch (e->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether w or one of its children has the focus.
+inline bool MaFokus(const QWidget *w)
+{
+    const QWidget *f = QApplication::focusWidget();
+    return f && (f == w || w->isAncestorOf(f));
+}
 
 } // namespace qmr

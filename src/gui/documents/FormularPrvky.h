@@ -15,26 +15,8 @@
 
 namespace qmr::formular {
 
-// The user left the field (Tab, Backtab, a click elsewhere, a shortcut); focus changes
-// made by the program do not count.
-inline bool UzivatelOdesel(const QFocusEvent *e)
-{
-    switch (e->reason()) {
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::MouseFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
-inline bool MaFokus(const QWidget *w)
-{
-    const QWidget *f = QApplication::focusWidget();
-    return f && (f == w || w->isAncestorOf(f));
-}
+using qmr::MaFokus;
+using qmr::UzivatelOdesel;
 
 // A two-item radio group in box; the buttons have the ids 0 and 1.
 inline QButtonGroup *Skupina(QWidget *rodic, QGroupBox *box, const char *a, const char *b)

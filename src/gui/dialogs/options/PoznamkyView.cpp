@@ -12,31 +12,6 @@
 
 namespace qmr {
 
-namespace {
-
-// Focus taken away by the user (Tab, a click, a shortcut), not by a message box or a
-// window change.
-bool UzivatelOdesel(const QFocusEvent *e)
-{
-    switch (e->reason()) {
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::MouseFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool MaFokus(const QWidget *w)
-{
-    const QWidget *f = QApplication::focusWidget();
-    return f && (f == w || w->isAncestorOf(f));
-}
-
-} // namespace
-
 PoznamkyView::PoznamkyView(TVPoznamky &v, QWidget *parent) : QDialog(parent), v_(v)
 {
     setWindowTitle(QStr(TVPoznamky::kTitulek));

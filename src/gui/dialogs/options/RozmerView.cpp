@@ -17,31 +17,6 @@
 
 namespace qmr {
 
-namespace {
-
-// A focus change the user made; the program's own (setFocus, a message box activating,
-// the dialog closing) runs no exit handler.
-bool UzivatelOdesel(const QFocusEvent *e)
-{
-    switch (e->reason()) {
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::MouseFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool MaFokus(const QWidget *w)
-{
-    const QWidget *f = QApplication::focusWidget();
-    return f && (f == w || w->isAncestorOf(f));
-}
-
-} // namespace
-
 // ---- RozmerPole -----------------------------------------------------------------------
 
 RozmerPole::RozmerPole(QWidget *parent) : QAbstractSpinBox(parent)
