@@ -13,7 +13,10 @@ cmake --build build -j"$jobs"
 if [ "${QUILMAR_SKIP_ASAN:-0}" != "1" ]; then
   cmake -S . -B build-asan -G Ninja $launcher -DQUILMAR_SANITIZE=ON -DQUILMAR_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
   cmake --build build-asan -j"$jobs"
-  # LeakSanitizer's exit-time scan now and then crashes itself on a loaded machine ("Tracer
-  # caught signal 11" after the test passed): a failed test gets one more run.
-  (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs" --repeat until-pass:2)
+  # LeakSanitizer's exit-time scan crashes itself ("Tracer caught signal 11") on the
+  # thread-local data the printing library (libcups) leaves in the accessories-only start
+  # walkthrough; that test runs under AddressSanitizer and UBSan without the leak scan.
+  noleak='InfillViewsTest.AccessoriesOnlyStartShowsTheAccessoryAndItsPrice'
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs" -E "$noleak")
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -R "$noleak")
 fi
